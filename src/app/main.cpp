@@ -1,0 +1,14 @@
+#include "errorreport.h"
+#include "forms/form1.h"
+#include "shell.h"
+#include "startup.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    const auto application = createApplication(argc, argv);
+    Shell shell;
+    guarded([&shell] { shell.form1().show(); });
+    return QApplication::exec();
+}

@@ -1,0 +1,35 @@
+#include "about.h"
+
+#include "app/errorreport.h"
+#include "app/shell.h"
+#include "form1.h"
+#include "platform/layout.h"
+#include "platform/surface.h"
+
+About::About()
+    : Form(twips(4680, 1635))
+{
+    setWindowTitle(QStringLiteral("About"));
+    connect(this, &Form::activated, this, guard([this] { Form_Activate(); }));
+}
+
+void About::Form_Activate()
+{
+    setWindowTitle(QStringLiteral("About"));
+    surface().setAutoRedraw(true);
+
+    // The instructions are printed once for each window, at its first
+    // activation: printing them on every activation would stack copies
+    // below the first, past the bottom edge.
+    if (surface().currentY() == 0) {
+        surface().print(QStringLiteral("Use the sliders to change the window color, "));
+        surface().print(QStringLiteral("or click on the window to use a color picker."));
+        surface().print(QString());
+        surface().print(
+                QStringLiteral("The text will change to the window's complementary color."));
+        surface().print(QString());
+        surface().print(QStringLiteral("Click on the text to manually change it."));
+    }
+
+    Shell::current().form1().show();
+}

@@ -1,0 +1,149 @@
+#include "form1.h"
+
+#include "about.h"
+#include "app/errorreport.h"
+#include "app/shell.h"
+#include "platform/commondialog.h"
+#include "platform/controlcolors.h"
+#include "platform/hscrollbar.h"
+#include "platform/layout.h"
+#include "platform/surface.h"
+#include "platform/textbox.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+
+#include <cmath>
+
+namespace {
+
+constexpr ColorValue ChannelLabelColors[] = {0x000000FF, 0x0000FF00, 0x00FF8080};
+
+} // namespace
+
+Form1::Form1()
+    : Form(twips(6960, 3195))
+    , m_Label2(new QLabel(&surface()))
+    , m_Text1(new TextBox(&surface()))
+    , m_Text2(new TextBox(&surface()))
+    , m_CommonDialog1(new CommonDialog(this))
+    , m_help(menuBar()->addAction(QStringLiteral("&Help")))
+{
+    setWindowTitle(QStringLiteral("Use sliders or click window to choose window color."));
+    m_help->setObjectName(QStringLiteral("help"));
+
+    Label2().setText(QStringLiteral("Click textbox to change its color."));
+    Label2().setTextFormat(Qt::PlainText);
+    Label2().setFont(fontOf(QStringLiteral("MS Sans Serif"), 12, QFont::Normal, QFont::SansSerif));
+    place(Label2(), 2880, 360, 3615, 375);
+
+    Text1().setText(QStringLiteral("Text"));
+    Text1().setFont(fontOf(QStringLiteral("Times New Roman"), 48, QFont::Bold, QFont::Serif));
+    Text1().setFrame(false);
+    place(Text1(), 2880, 720, 2415, 1095);
+
+    for (qint16 i = 0; i <= 2; ++i) {
+        m_HScroll1(i) = new HScrollBar(&surface());
+        place(HScroll1(i), 0, 1320 + 480 * i, 1215, 255);
+
+        m_Label1(i) = new QLabel(&surface());
+        Label1(i).setTextFormat(Qt::PlainText);
+        Label1(i).setFrameStyle(QFrame::Box | QFrame::Plain);
+        Label1(i).setFont(
+                fontOf(QStringLiteral("MS Sans Serif"), 9.75, QFont::Bold, QFont::SansSerif));
+        ::setBackColor(Label1(i), ChannelLabelColors[i]);
+        place(Label1(i), 1320, 1320 + 480 * i, 615, 255);
+    }
+
+    Text2().setText(QStringLiteral("Quit"));
+    Text2().setReadOnly(true);
+    Text2().setFont(fontOf(QStringLiteral("MS Sans Serif"), 12, QFont::Normal, QFont::SansSerif));
+    place(Text2(), 5520, 2520, 615, 495);
+
+    setTabOrder(&HScroll1(0), &HScroll1(1));
+    setTabOrder(&HScroll1(1), &HScroll1(2));
+    setTabOrder(&HScroll1(2), &Text1());
+    setTabOrder(&Text1(), &Text2());
+
+    for (qint16 i = 0; i <= 2; ++i)
+        connect(&HScroll1(i), &QScrollBar::valueChanged, this,
+                guard([this, i] { HScroll1_Change(i); }));
+    connect(&surface(), &Surface::clicked, this, guard([this] { Form_Click(); }));
+    connect(&Text1(), &TextBox::clicked, this, guard([this] { Text1_Click(); }));
+    connect(&Text2(), &TextBox::clicked, this, guard([this] { Text2_Click(); }));
+    connect(&help(), &QAction::triggered, this, guard([this] { help_Click(); }));
+}
+
+void Form1::Form_Load()
+{
+    surface().setAutoRedraw(true);
+    for (qint16 i = 0; i <= 2; ++i) {
+        HScrollBar &slider = HScroll1(i);
+        slider.setMaximum(255);
+        slider.setMinimum(0);
+        slider.setSingleStep(5);
+        slider.setPageStep(50);
+        Label1(i).setText(QString::number(slider.value()));
+        slider.setValue(200);
+    }
+}
+
+void Form1::HScroll1_Change(qint16 Index)
+{
+    Label1(Index).setText(QString::number(HScroll1(Index).value()));
+    setBackColor(Compose(ChannelValue(HScroll1(0).value()), ChannelValue(HScroll1(1).value()),
+                         ChannelValue(HScroll1(2).value())));
+    ::setBackColor(Text1(), backColor());
+    ::setBackColor(Label2(), backColor());
+    ::setBackColor(Text2(), backColor());
+    setForeColor(Text1(), Complement(backColor()));
+}
+
+void Form1::Form_Click()
+{
+    setBackColor(pickColor(backColor()));
+
+    // LongToRGB reduces what it is given to 0: hand it a copy.
+    ColorValue color = backColor();
+    CheckedArray<quint8> anRGB(0, 2);
+    LongToRGB(color, anRGB);
+    for (qint16 i = 0; i <= 2; ++i)
+        HScroll1(i).setValue(anRGB(i));
+}
+
+void Form1::Text1_Click()
+{
+    setForeColor(Text1(), pickColor(foreColor(Text1())));
+}
+
+void Form1::Text2_Click()
+{
+    Shell::current().endProgram();
+}
+
+void Form1::help_Click()
+{
+    Shell::current().about().show();
+}
+
+void Form1::LongToRGB(ColorValue &L, CheckedArray<quint8> &anRGB)
+{
+    for (qint16 i = 2; i >= 0; --i) {
+        const auto d = qint32(std::pow(256.0, i));
+        quint8 &channel = anRGB(i);
+        const qint32 q = L / d;
+        channel = toByte(q);
+        L = L % d;
+    }
+}
+
+ColorValue Form1::pickColor(ColorValue start)
+{
+    CommonDialog &dialog = CommonDialog1();
+    dialog.setCancelError(false);
+    dialog.setFlags(CommonDialog::RgbInit);
+    dialog.setColor(start);
+    dialog.ShowColor();
+    return dialog.color();
+}

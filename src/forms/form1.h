@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/checkedarray.h"
+#include "platform/colorvalue.h"
+#include "platform/form.h"
+
+class CommonDialog;
+class HScrollBar;
+class QAction;
+class QLabel;
+class TextBox;
+
+// The main window: three channel sliders set the window colour, a large
+// sample text shows its complement, and clicks open the colour picker.
+class Form1 : public Form
+{
+    Q_OBJECT
+
+public:
+    Form1();
+
+    // The controls. Sliders and value labels are indexed 0 red, 1 green,
+    // 2 blue; any other index is an error.
+    HScrollBar &HScroll1(qint16 index) const { return *m_HScroll1(index); }
+    QLabel &Label1(qint16 index) const { return *m_Label1(index); }
+    QLabel &Label2() const { return *m_Label2; }
+    TextBox &Text1() const { return *m_Text1; }
+    TextBox &Text2() const { return *m_Text2; }
+    CommonDialog &CommonDialog1() const { return *m_CommonDialog1; }
+    QAction &help() const { return *m_help; }
+
+    // Event handlers.
+    void Form_Load();
+    void HScroll1_Change(qint16 Index);
+    void Form_Click();
+    void Text1_Click();
+    void Text2_Click();
+    void help_Click();
+
+    // Splits a colour into its red, green and blue bytes, reducing L to 0.
+    static void LongToRGB(ColorValue &L, CheckedArray<quint8> &anRGB);
+
+private:
+    ColorValue pickColor(ColorValue start);
+
+    CheckedArray<HScrollBar *> m_HScroll1{0, 2};
+    CheckedArray<QLabel *> m_Label1{0, 2};
+    QLabel *m_Label2;
+    TextBox *m_Text1;
+    TextBox *m_Text2;
+    CommonDialog *m_CommonDialog1;
+    QAction *m_help;
+};

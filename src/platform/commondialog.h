@@ -1,0 +1,40 @@
+#pragma once
+
+#include "colorvalue.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QColorDialog;
+class QWidget;
+
+// The colour-picker dialog component: set it up, show it modally, read the
+// colour back. The dialog itself is built on first use, so a window that
+// never picks a colour never pays for it.
+class CommonDialog : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Flags: start the dialog with Color selected.
+    static constexpr qint32 RgbInit = 0x1;
+
+    explicit CommonDialog(QWidget *owner);
+
+    // When set, cancelling the dialog raises an error instead of returning.
+    void setCancelError(bool on) { m_cancelError = on; }
+    void setFlags(qint32 flags) { m_flags = flags; }
+    void setColor(ColorValue color);
+    ColorValue color() const { return m_color; }
+
+    // Shows the dialog and returns when the user closes it. Confirming
+    // stores the chosen colour; cancelling leaves the colour as it was.
+    void ShowColor();
+
+private:
+    QWidget *m_owner;
+    QPointer<QColorDialog> m_dialog;
+    bool m_cancelError = false;
+    qint32 m_flags = 0;
+    ColorValue m_color = 0;
+};

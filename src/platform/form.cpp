@@ -1,0 +1,46 @@
+#include "form.h"
+
+#include "layout.h"
+#include "surface.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+
+QPointer<Form> Form::s_lastActive;
+
+Form::Form(QSize clientSize)
+    : m_surface(new Surface(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_surface->setFont(defaultWindowFont());
+    m_surface->setFixedSize(clientSize);
+    setCentralWidget(m_surface);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+ColorValue Form::backColor() const
+{
+    return m_surface->backColor();
+}
+
+void Form::setBackColor(ColorValue color)
+{
+    m_surface->setBackColor(color);
+}
+
+bool Form::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate && s_lastActive != this) {
+        s_lastActive = this;
+        Q_EMIT activated();
+    }
+    return handled;
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        m_loaded = false;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "colorvalue.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class Surface;
+
+// A top-level window with a fixed client area. Controls are placed on its
+// surface at fixed positions; nothing is laid out again. Closing the window
+// unloads it: it is deleted, and the program builds a fresh one the next
+// time it needs one.
+class Form : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form(QSize clientSize);
+
+    Surface &surface() const { return *m_surface; }
+    ColorValue backColor() const;
+    void setBackColor(ColorValue color);
+
+    // False once the user has closed the window, even before Qt deletes it.
+    bool isLoaded() const { return m_loaded; }
+
+Q_SIGNALS:
+    // The window became the program's active window: it was first shown, or
+    // the focus came to it from another of the program's windows. Coming
+    // back from another application to the window last active does not count.
+    void activated();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    static QPointer<Form> s_lastActive;
+
+    Surface *m_surface;
+    bool m_loaded = true;
+};

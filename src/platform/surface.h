@@ -1,0 +1,45 @@
+#pragma once
+
+#include "colorvalue.h"
+
+#include <QImage>
+#include <QWidget>
+
+// A window's client area: its background colour, the lines printed onto it,
+// and clicks on the bare background (not on any control placed on it).
+class Surface : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Surface(QWidget *parent = nullptr);
+
+    ColorValue backColor() const { return m_backColor; }
+    void setBackColor(ColorValue color);
+
+    // Printing needs a persistent surface, one that keeps what was drawn
+    // and paints it again whenever the window is uncovered.
+    bool autoRedraw() const { return m_autoRedraw; }
+    void setAutoRedraw(bool on) { m_autoRedraw = on; }
+
+    // Where the next printed line starts, in pixels from the top edge.
+    int currentY() const { return m_currentY; }
+    void print(const QString &line);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool isBareBackground(const QPointF &position) const;
+
+    ColorValue m_backColor;
+    bool m_autoRedraw = false;
+    bool m_pressedOnBackground = false;
+    int m_currentY = 0;
+    QImage m_drawing;
+};
