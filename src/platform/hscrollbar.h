@@ -11,4 +11,7 @@ class HScrollBar : public QScrollBar
 
 public:
     explicit HScrollBar(QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -1,0 +1,242 @@
+#include "support.h"
+
+#include "app/shell.h"
+#include "platform/surface.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Answers the next modal colour dialog as a user would: it notes the colour
+// the dialog opened with, then either picks a colour and confirms, or
+// cancels.
+class DialogAnswer : public QObject
+{
+public:
+    explicit DialogAnswer(std::optional<QColor> choice)
+        : m_choice(choice)
+    {
+        QTimer::singleShot(0, this, &DialogAnswer::answer);
+    }
+
+    QColor openedWith() const { return m_openedWith; }
+    bool answered() const { return m_answered; }
+
+private:
+    void answer()
+    {
+        auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
+        if (!dialog) {
+            if (++m_tries < 500)
+                QTimer::singleShot(10, this, &DialogAnswer::answer);
+            return;
+        }
+        m_openedWith = dialog->currentColor();
+        m_answered = true;
+        if (m_choice) {
+            dialog->setCurrentColor(*m_choice);
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+    }
+
+    std::optional<QColor> m_choice;
+    QColor m_openedWith;
+    bool m_answered = false;
+    int m_tries = 0;
+};
+
+const QPoint BareBackground(300, 190);
+
+} // namespace
+
+class tst_ColorPicker : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void windowColour_data();
+    void windowColour();
+    void sameColourKeepsHandPickedText();
+    void textColour_data();
+    void textColour();
+    void onlyBareBackgroundOpensDialog_data();
+    void onlyBareBackgroundOpensDialog();
+    void textBoxUsableAfterDialog();
+
+private:
+    std::unique_ptr<Shell> m_shell;
+    Form1 *m_form = nullptr;
+};
+
+void tst_ColorPicker::init()
+{
+    m_shell = std::make_unique<Shell>();
+    m_form = &m_shell->form1();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+}
+
+void tst_ColorPicker::cleanup()
+{
+    m_shell.reset();
+    m_form = nullptr;
+}
+
+void tst_ColorPicker::windowColour_data()
+{
+    QTest::addColumn<std::optional<QColor>>("choice");
+    QTest::addColumn<QList<int>>("sliders");
+    // The window colour after each slider change, in order.
+    QTest::addColumn<QList<ColorValue>>("passedThrough");
+
+    QTest::newRow("all channels new")
+            << std::optional(QColor(10, 20, 30)) << QList<int>{10, 20, 30}
+            << QList<ColorValue>{Compose(10, 200, 200), Compose(10, 20, 200), 0x001E140A};
+    QTest::newRow("red unchanged")
+            << std::optional(QColor(200, 50, 60)) << QList<int>{200, 50, 60}
+            << QList<ColorValue>{Compose(200, 50, 200), Compose(200, 50, 60)};
+    QTest::newRow("blue only") << std::optional(QColor(200, 200, 0)) << QList<int>{200, 200, 0}
+                               << QList<ColorValue>{Compose(200, 200, 0)};
+    QTest::newRow("same colour") << std::optional(QColor(200, 200, 200))
+                                 << QList<int>{200, 200, 200} << QList<ColorValue>{};
+    QTest::newRow("cancelled") << std::optional<QColor>() << QList<int>{200, 200, 200}
+                               << QList<ColorValue>{};
+}
+
+void tst_ColorPicker::windowColour()
+{
+    QFETCH(std::optional<QColor>, choice);
+    QFETCH(QList<int>, sliders);
+    QFETCH(QList<ColorValue>, passedThrough);
+
+    QList<ColorValue> seen;
+    for (qint16 i = 0; i <= 2; ++i) {
+        connect(&m_form->HScroll1(i), &QScrollBar::valueChanged, this,
+                [&] { seen.append(m_form->backColor()); });
+    }
+    QVERIFY(!m_form->findChild<QColorDialog *>());
+
+    DialogAnswer answer(choice);
+    QTest::mouseClick(&m_form->surface(), Qt::LeftButton, {}, BareBackground);
+
+    QVERIFY(answer.answered());
+    QCOMPARE(answer.openedWith(), QColor(200, 200, 200));
+    QCOMPARE(seen, passedThrough);
+    for (qint16 i = 0; i <= 2; ++i) {
+        QCOMPARE(m_form->HScroll1(i).value(), sliders.at(i));
+        QCOMPARE(m_form->Label1(i).text(), QString::number(sliders.at(i)));
+    }
+    VERIFY_COLOURS(*m_form);
+}
+
+void tst_ColorPicker::sameColourKeepsHandPickedText()
+{
+    DialogAnswer text(QColor(1, 2, 3));
+    QTest::mouseClick(&m_form->Text1(), Qt::LeftButton);
+    QVERIFY(text.answered());
+    QCOMPARE(foreColor(m_form->Text1()), 0x00030201);
+
+    DialogAnswer window(QColor(200, 200, 200));
+    QTest::mouseClick(&m_form->surface(), Qt::LeftButton, {}, BareBackground);
+    QVERIFY(window.answered());
+    QCOMPARE(foreColor(m_form->Text1()), 0x00030201);
+
+    DialogAnswer otherWindow(QColor(200, 200, 100));
+    QTest::mouseClick(&m_form->surface(), Qt::LeftButton, {}, BareBackground);
+    QVERIFY(otherWindow.answered());
+    QCOMPARE(foreColor(m_form->Text1()), Complement(Compose(200, 200, 100)));
+}
+
+void tst_ColorPicker::textColour_data()
+{
+    QTest::addColumn<std::optional<QColor>>("choice");
+    QTest::addColumn<ColorValue>("expected");
+
+    QTest::newRow("confirmed") << std::optional(QColor(1, 2, 3)) << 0x00030201;
+    QTest::newRow("cancelled") << std::optional<QColor>() << 0x00373737;
+}
+
+void tst_ColorPicker::textColour()
+{
+    QFETCH(std::optional<QColor>, choice);
+    QFETCH(ColorValue, expected);
+
+    QSignalSpy changes(&m_form->HScroll1(0), &QScrollBar::valueChanged);
+    DialogAnswer answer(choice);
+    QTest::mouseClick(&m_form->Text1(), Qt::LeftButton);
+
+    QVERIFY(answer.answered());
+    QCOMPARE(answer.openedWith(), QColor(55, 55, 55));
+    QCOMPARE(foreColor(m_form->Text1()), expected);
+    QCOMPARE(m_form->backColor(), 0x00C8C8C8);
+    QCOMPARE(changes.count(), 0);
+}
+
+void tst_ColorPicker::onlyBareBackgroundOpensDialog_data()
+{
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<bool>("opens");
+
+    QTest::newRow("background") << BareBackground << BareBackground << true;
+    QTest::newRow("top left corner") << QPoint(1, 1) << QPoint(1, 1) << true;
+    QTest::newRow("value label") << QPoint(100, 95) << QPoint(100, 95) << false;
+    QTest::newRow("instruction label") << QPoint(250, 30) << QPoint(250, 30) << false;
+    QTest::newRow("pressed on background, released on label")
+            << BareBackground << QPoint(250, 30) << false;
+    QTest::newRow("pressed on label, released on background")
+            << QPoint(250, 30) << BareBackground << false;
+}
+
+void tst_ColorPicker::onlyBareBackgroundOpensDialog()
+{
+    QFETCH(QPoint, press);
+    QFETCH(QPoint, release);
+    QFETCH(bool, opens);
+
+    // As on screen, the press goes to whatever is under the pointer, and the
+    // release to the same widget, wherever the pointer is by then.
+    Surface &surface = m_form->surface();
+    QWidget *target = surface.childAt(press) ? surface.childAt(press) : &surface;
+
+    DialogAnswer answer(std::nullopt);
+    QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(&surface, press));
+    QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(&surface, release));
+
+    QCOMPARE(answer.answered(), opens);
+    QCOMPARE(m_form->findChild<QColorDialog *>() != nullptr, opens);
+}
+
+void tst_ColorPicker::textBoxUsableAfterDialog()
+{
+    TextBox &text = m_form->Text1();
+    DialogAnswer answer(QColor(1, 2, 3));
+    QTest::mouseClick(&text, Qt::LeftButton, {}, QPoint(5, text.height() / 2));
+    QVERIFY(answer.answered());
+
+    // A mouse moving over the text without a button held selects nothing.
+    for (int x = 5; x < text.width(); x += 10)
+        QTest::mouseMove(&text, QPoint(x, text.height() / 2));
+    QVERIFY(!text.hasSelectedText());
+
+    text.setFocus();
+    text.end(false);
+    QTest::keyClicks(&text, u"!"_s);
+    QCOMPARE(text.text(), u"Text!");
+}
+
+QTEST_MAIN(tst_ColorPicker)
+#include "tst_colorpicker.moc"
