@@ -38,6 +38,15 @@ bool Form::event(QEvent *event)
     return handled;
 }
 
+void Form::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // A window the program shows comes up as the active one, also where no
+    // window manager hands it the focus.
+    if (!event->spontaneous())
+        activateWindow();
+}
+
 void Form::closeEvent(QCloseEvent *event)
 {
     QMainWindow::closeEvent(event);

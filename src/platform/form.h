@@ -33,6 +33,7 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
