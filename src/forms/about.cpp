@@ -10,6 +10,7 @@ About::About()
     : Form(twips(4680, 1635))
 {
     setWindowTitle(QStringLiteral("About"));
+    surface().setAccessibleName(QStringLiteral("Instructions"));
     connect(this, &Form::activated, this, guard([this] { Form_Activate(); }));
 }
 

@@ -16,6 +16,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr ColorValue ChannelLabelColors[] = {0x000000FF, 0x0000FF00, 0x00FF8080};
@@ -28,44 +30,80 @@ Form1::Form1()
     , m_Text1(new TextBox(&surface()))
     , m_Text2(new TextBox(&surface()))
     , m_CommonDialog1(new CommonDialog(this))
-    , m_help(menuBar()->addAction(QStringLiteral("&Help")))
+    , m_help(menuBar()->addAction(u"&Help"_s))
 {
-    setWindowTitle(QStringLiteral("Use sliders or click window to choose window color."));
-    m_help->setObjectName(QStringLiteral("help"));
+    setWindowTitle(u"Use sliders or click window to choose window color."_s);
+    m_help->setObjectName(u"help"_s);
+    for (qint16 i = 0; i <= 2; ++i) {
+        m_HScroll1(i) = new HScrollBar(&surface());
+        m_Label1(i) = new QLabel(&surface());
+    }
 
-    Label2().setText(QStringLiteral("Click textbox to change its color."));
+    layOutControls();
+    describeControls();
+    connectHandlers();
+}
+
+void Form1::layOutControls()
+{
+    const QFont label = fontOf(u"MS Sans Serif"_s, 12, QFont::Normal, QFont::SansSerif);
+    const QFont value = fontOf(u"MS Sans Serif"_s, 9.75, QFont::Bold, QFont::SansSerif);
+
+    Label2().setText(u"Click textbox to change its color."_s);
     Label2().setTextFormat(Qt::PlainText);
-    Label2().setFont(fontOf(QStringLiteral("MS Sans Serif"), 12, QFont::Normal, QFont::SansSerif));
+    Label2().setFont(label);
     place(Label2(), 2880, 360, 3615, 375);
 
-    Text1().setText(QStringLiteral("Text"));
-    Text1().setFont(fontOf(QStringLiteral("Times New Roman"), 48, QFont::Bold, QFont::Serif));
+    Text1().setText(u"Text"_s);
+    Text1().setFont(fontOf(u"Times New Roman"_s, 48, QFont::Bold, QFont::Serif));
     Text1().setFrame(false);
     place(Text1(), 2880, 720, 2415, 1095);
 
     for (qint16 i = 0; i <= 2; ++i) {
-        m_HScroll1(i) = new HScrollBar(&surface());
         place(HScroll1(i), 0, 1320 + 480 * i, 1215, 255);
 
-        m_Label1(i) = new QLabel(&surface());
         Label1(i).setTextFormat(Qt::PlainText);
         Label1(i).setFrameStyle(QFrame::Box | QFrame::Plain);
-        Label1(i).setFont(
-                fontOf(QStringLiteral("MS Sans Serif"), 9.75, QFont::Bold, QFont::SansSerif));
+        Label1(i).setFont(value);
         ::setBackColor(Label1(i), ChannelLabelColors[i]);
         place(Label1(i), 1320, 1320 + 480 * i, 615, 255);
     }
 
-    Text2().setText(QStringLiteral("Quit"));
+    Text2().setText(u"Quit"_s);
     Text2().setReadOnly(true);
-    Text2().setFont(fontOf(QStringLiteral("MS Sans Serif"), 12, QFont::Normal, QFont::SansSerif));
+    Text2().setFont(label);
     place(Text2(), 5520, 2520, 615, 495);
 
     setTabOrder(&HScroll1(0), &HScroll1(1));
     setTabOrder(&HScroll1(1), &HScroll1(2));
     setTabOrder(&HScroll1(2), &Text1());
     setTabOrder(&Text1(), &Text2());
+    HScroll1(0).setFocus();
+}
 
+void Form1::describeControls()
+{
+    // Screen readers read the sliders' values, and the labels by their
+    // captions, as these change.
+    const QString channels[] = {u"Red"_s, u"Green"_s, u"Blue"_s};
+    for (qint16 i = 0; i <= 2; ++i) {
+        HScroll1(i).setAccessibleName(channels[i]);
+        HScroll1(i).setAccessibleDescription(
+                u"%1 channel of the window colour, 0 to 255"_s.arg(channels[i]));
+        Label1(i).setAccessibleDescription(u"%1 value"_s.arg(channels[i]));
+    }
+    surface().setAccessibleName(u"Window colour"_s);
+    surface().setAccessibleDescription(u"Click the background to choose the window colour"_s);
+    Text1().setAccessibleName(u"Sample text"_s);
+    Text1().setAccessibleDescription(
+            u"Drawn in the complement of the window colour; click it to choose its colour"_s);
+    Text2().setAccessibleName(u"Quit"_s);
+    Text2().setAccessibleDescription(u"Click to end the program"_s);
+    help().setStatusTip(u"Show how to use this window"_s);
+}
+
+void Form1::connectHandlers()
+{
     for (qint16 i = 0; i <= 2; ++i)
         connect(&HScroll1(i), &QScrollBar::valueChanged, this,
                 guard([this, i] { HScroll1_Change(i); }));

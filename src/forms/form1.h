@@ -41,6 +41,9 @@ public:
     static void LongToRGB(ColorValue &L, CheckedArray<quint8> &anRGB);
 
 private:
+    void layOutControls();
+    void describeControls();
+    void connectHandlers();
     ColorValue pickColor(ColorValue start);
 
     CheckedArray<HScrollBar *> m_HScroll1{0, 2};

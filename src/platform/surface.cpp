@@ -43,6 +43,10 @@ void Surface::print(const QString &line)
     }
     m_currentY += metrics.height();
     update();
+
+    // What is printed is read out too.
+    m_printed.append(line);
+    setAccessibleDescription(m_printed.join(u'\n'));
 }
 
 void Surface::paintEvent(QPaintEvent *event)

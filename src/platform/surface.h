@@ -3,6 +3,7 @@
 #include "colorvalue.h"
 
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 
 // A window's client area: its background colour, the lines printed onto it,
@@ -42,4 +43,5 @@ private:
     bool m_pressedOnBackground = false;
     int m_currentY = 0;
     QImage m_drawing;
+    QStringList m_printed;
 };
