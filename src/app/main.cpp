@@ -2,6 +2,7 @@
 #include "forms/form1.h"
 #include "shell.h"
 #include "startup.h"
+#include "termination.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char **argv)
 {
     const auto application = createApplication(argc, argv);
     Shell shell;
+    endOnTerminationSignals(shell, application.get());
     guarded([&shell] { shell.form1().show(); });
     return QApplication::exec();
 }
