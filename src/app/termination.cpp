@@ -13,7 +13,7 @@ namespace {
 int s_signalPipe[2] = {-1, -1};
 
 // Only async-signal-safe work here: the event loop does the rest.
-void onSignal(int)
+void onSignal(int /*signal*/)
 {
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(s_signalPipe[0], &byte, 1);

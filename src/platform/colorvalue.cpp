@@ -31,7 +31,7 @@ QColor toQColor(ColorValue color)
 {
     if (color < 0 || color > WhiteColorValue)
         throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue, "not an RGB colour");
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+    return {color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF};
 }
 
 ColorValue toColorValue(const QColor &color)
