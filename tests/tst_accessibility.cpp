@@ -176,6 +176,8 @@ void tst_Accessibility::keyboardOnly()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
+    // Once keys move the focus, the focused slider shows it.
+    QVERIFY(m_form->HScroll1(0).grab().toImage() != m_form->HScroll1(1).grab().toImage());
 
     QTest::keyClick(&m_form->HScroll1(0), Qt::Key_PageDown);
     QTest::keyClick(&m_form->HScroll1(0), Qt::Key_Left);

@@ -1,6 +1,8 @@
 #include "hscrollbar.h"
 
 #include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 HScrollBar::HScrollBar(QWidget *parent)
     : QScrollBar(Qt::Horizontal, parent)
@@ -39,4 +41,18 @@ void HScrollBar::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
+}
+
+void HScrollBar::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    // Scroll bars are not drawn focused by most styles; a slider that takes
+    // keys must show that it has them.
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect();
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
