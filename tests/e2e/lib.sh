@@ -75,8 +75,20 @@ wait_until() {
 
 # --- X server and program ---------------------------------------------------
 
+# True while process $1 runs (a child that has ended but was not waited for
+# still answers kill -0).
+alive() {
+    local state
+    [[ -r /proc/$1/stat ]] || return 1
+    read -r _ _ state _ <"/proc/$1/stat"
+    [[ $state != Z ]]
+}
+
 # Starts a private Xvfb on a free display; -displayfd names the display once
 # the server accepts connections, so no guessing and no fixed sleep.
+# -noreset: by default the server resets whenever its last client leaves,
+# and a client that connects just then is turned away. Polling with xdotool
+# before tinct has connected would otherwise now and then make tinct fail.
 start_x() {
     local tool
     for tool in Xvfb xdotool xwininfo xprop import convert compare; do
@@ -84,14 +96,16 @@ start_x() {
             fail "$tool is missing (scripts/install-deps installs it)"
     done
     : >"$WORK/display"
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 \
+    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 \
         3>"$WORK/display" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
-    wait_until 10 "Xvfb to start" grep -q '^[0-9][0-9]*$' "$WORK/display"
+    wait_until 10 "Xvfb to start" xvfb_settled
+    alive "$XVFB_PID" || fail "Xvfb did not start: $(<"$WORK/xvfb.log")"
     DISPLAY=:$(<"$WORK/display")
     export DISPLAY
     unset WAYLAND_DISPLAY
 }
+xvfb_settled() { grep -q '^[0-9][0-9]*$' "$WORK/display" || ! alive "$XVFB_PID"; }
 
 # The desktop's Qt settings (platform theme, style, scaling, saved dialog
 # state) would change what is on screen, so tinct gets none of them.
@@ -102,18 +116,15 @@ start_tinct() {
         XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime" \
         "$TINCT" >"$WORK/tinct.out" 2>"$WORK/tinct.err" &
     APP_PID=$!
-    wait_window "$MAIN_CAPTION"
+    wait_until 10 "the main window" main_window_or_exit
+    app_running || fail "tinct ended before it showed its window"
     MAIN=$WIN
     read_main_geometry
 }
 
-app_running() {
-    local state
-    [[ -r /proc/$APP_PID/stat ]] || return 1
-    read -r _ _ state _ <"/proc/$APP_PID/stat"
-    [[ $state != Z ]]
-}
+app_running() { alive "$APP_PID"; }
 app_ended() { ! app_running; }
+main_window_or_exit() { find_window "$MAIN_CAPTION" || app_ended; }
 
 # Waits for tinct to end and sets APP_STATUS to its exit status.
 # shellcheck disable=SC2034 # APP_STATUS is for the scripts
