@@ -35,8 +35,7 @@ protected:
     {
         if (!done && event->type() == QEvent::Expose) {
             QWidget *modal = QApplication::activeModalWidget();
-            if (modal && watched == modal->windowHandle()
-                && modal->windowHandle()->isExposed()) {
+            if (modal && watched == modal->windowHandle() && modal->windowHandle()->isExposed()) {
                 done = true;
                 QTimer::singleShot(0, this, [this] {
                     painted = bench::Clock::now();

@@ -125,8 +125,8 @@ int main(int argc, char **argv)
     if (i >= argc)
         return usage();
 
-    // A display that has just said it is ready can still refuse the very
-    // first connection: try again for a few seconds before giving up.
+    // An X server that resets after its last client has left refuses
+    // connections for a moment: try again for a few seconds before giving up.
     int screenNumber = 0;
     xcb_connection_t *connection = nullptr;
     for (int attempt = 0;; ++attempt) {
@@ -136,8 +136,10 @@ int main(int argc, char **argv)
             break;
         xcb_disconnect(connection);
         if (attempt == 100) {
-            std::fprintf(stderr, "mapwatch: cannot connect to the X display (xcb error %d after %d tries)\n",
-                         error, attempt + 1);
+            std::fprintf(
+                    stderr,
+                    "mapwatch: cannot connect to the X display (xcb error %d after %d tries)\n",
+                    error, attempt + 1);
             return 1;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
