@@ -34,7 +34,7 @@ public:
     int paints = 0;
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject * /*watched*/, QEvent *event) override
     {
         if (event->type() == QEvent::Paint)
             ++paints;
@@ -88,7 +88,9 @@ int main(int argc, char **argv)
     settle();
     application.removeEventFilter(&counter);
 
-    std::vector<double> changeMs, sameMs, handlerMs;
+    std::vector<double> changeMs;
+    std::vector<double> sameMs;
+    std::vector<double> handlerMs;
     for (int round = -warmup; round < rounds; ++round) {
         const bool keep = round >= 0;
         for (int k = 0; k < 2; ++k) {
