@@ -197,11 +197,11 @@ key() { xdotool key --delay 30 "$@"; }
 
 shoot() { import -window root "$SHOT" || fail "screenshot failed"; }
 
-# screen_histogram X Y W H: "count r,g,b" lines for a rectangle of the
-# screen, most frequent colour first. histogram does the same for a
-# rectangle of the main window's client area.
+# screen_histogram X Y W H [convert options]: "count r,g,b" lines for a
+# rectangle of the screen, most frequent colour first. histogram does the
+# same for a rectangle of the main window's client area.
 screen_histogram() {
-    convert "$SHOT" -crop "${3}x${4}+${1}+${2}" +repage -depth 8 \
+    convert "$SHOT" -crop "${3}x${4}+${1}+${2}" +repage "${@:5}" -depth 8 \
         -format %c histogram:info:- |
         sed -E 's/^ *([0-9]+): \( *([0-9]+), *([0-9]+), *([0-9]+).*/\1 \2,\3,\4/' |
         sort -rn
@@ -211,11 +211,17 @@ histogram() { screen_histogram $((CX + $1)) $((CY + $2)) "$3" "$4"; }
 pixel() { histogram "$1" "$2" 1 1 | cut -d' ' -f2; }
 dominant() { histogram "$@" | awk 'NR == 1 {print $2}'; }
 
-# count X Y W H r,g,b: how many pixels of the rectangle have exactly that
-# colour; screen_count takes screen coordinates.
-count_in() { awk -v c="$1" '$2 == c {n = $1} END {print n + 0}'; }
-count() { histogram "$1" "$2" "$3" "$4" | count_in "$5"; }
-screen_count() { screen_histogram "$1" "$2" "$3" "$4" | count_in "$5"; }
+# screen_count X Y W H r,g,b: how many pixels of a rectangle of the screen
+# have exactly that colour; count does the same in the client area. All
+# other colours are painted over first, which keeps this quick on a
+# rectangle with thousands of colours, such as the colour dialog.
+screen_count() {
+    local other=0,0,0
+    [[ $5 != 0,0,0 ]] || other=255,255,255
+    screen_histogram "$1" "$2" "$3" "$4" -fill "rgb($other)" +opaque "rgb($5)" |
+        awk -v c="$5" '$2 == c {n = $1} END {print n + 0}'
+}
+count() { screen_count $((CX + $1)) $((CY + $2)) "$3" "$4" "$5"; }
 
 # True once a fresh screenshot shows colour $3 at client point $1,$2.
 pixel_is() { shoot && [[ $(pixel "$1" "$2") == "$3" ]]; }
