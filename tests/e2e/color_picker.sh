@@ -46,11 +46,21 @@ start_tinct
 wm_focus "$MAIN"
 wait_pixel 300 190 200,200,200 "background at start"
 
-log "Escape leaves everything as it was"
+log "the dialog is modal, and Escape leaves everything as it was"
 open_dialog 300 190
 expect_preset 200,200,200
+# What a window manager reads to keep the dialog above its owner.
+props=$(xprop -id "$DIALOG" _NET_WM_STATE WM_TRANSIENT_FOR)
+grep -q _NET_WM_STATE_MODAL <<<"$props" || fail "dialog not marked modal: $props"
+grep -q "window id # $(printf '0x%x' "$MAIN")\$" <<<"$props" || fail "dialog not owned by the main window: $props"
+# Moved aside as by its title bar, the dialog uncovers the main window; a
+# click on Quit must not get through while it is open. Input is handled in
+# order, so once Escape has closed the dialog that click has been dealt with.
+xdotool windowmove --sync "$DIALOG" 480 240
+click_at 388 184
 key Escape
 wait_window_gone "Select Color"
+app_running || fail "Quit ended the program while the colour dialog was open"
 wm_focus "$MAIN"
 expect_window_colour 200,200,200 "after Escape"
 expect_text_colour 55,55,55 "after Escape"
