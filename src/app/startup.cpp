@@ -27,8 +27,8 @@ QList<HeldMessage> s_held;
 void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type == QtFatalMsg) {
-        std::fputs("tinct: cannot open a display: set DISPLAY (X11) or WAYLAND_DISPLAY "
-                   "to a running desktop session\n",
+        std::fputs("tinct: cannot open a display: no X11 or Wayland display answered "
+                   "(check DISPLAY or WAYLAND_DISPLAY)\n",
                    stderr);
         std::fflush(stderr);
         std::_Exit(EXIT_FAILURE);
