@@ -17,16 +17,15 @@ void CommonDialog::setColor(ColorValue color)
 
 void CommonDialog::ShowColor()
 {
-    if (!m_dialog) {
-        // Qt's own dialog rather than a desktop's native one: the same
-        // dialog, with its HTML field, wherever the program runs.
-        m_dialog = new QColorDialog(m_owner);
-        m_dialog->setOption(QColorDialog::DontUseNativeDialog);
-    }
-
-    m_dialog->setCurrentColor(toQColor((m_flags & RgbInit) ? m_color : 0));
-    if (m_dialog->exec() == QDialog::Accepted)
-        m_color = toColorValue(m_dialog->selectedColor());
+    // A new dialog each time: one kept from a cancelled pick would keep its
+    // Cancel button focused, so that Enter cancelled the next pick too.
+    // Qt's own dialog rather than a desktop's native one: the same dialog,
+    // with its HTML field, wherever the program runs.
+    QColorDialog dialog(m_owner);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    dialog.setCurrentColor(toQColor((m_flags & RgbInit) ? m_color : 0));
+    if (dialog.exec() == QDialog::Accepted)
+        m_color = toColorValue(dialog.selectedColor());
     else if (m_cancelError)
         throw RuntimeError(RuntimeError::Kind::CancelSelected);
 }

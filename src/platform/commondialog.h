@@ -3,14 +3,12 @@
 #include "colorvalue.h"
 
 #include <QObject>
-#include <QPointer>
 
-class QColorDialog;
 class QWidget;
 
 // The colour-picker dialog component: set it up, show it modally, read the
-// colour back. The dialog itself is built on first use, so a window that
-// never picks a colour never pays for it.
+// colour back. The dialog itself is built only while it is shown, so a
+// window that never picks a colour never pays for it.
 class CommonDialog : public QObject
 {
     Q_OBJECT
@@ -33,7 +31,6 @@ public:
 
 private:
     QWidget *m_owner;
-    QPointer<QColorDialog> m_dialog;
     bool m_cancelError = false;
     qint32 m_flags = 0;
     ColorValue m_color = 0;
