@@ -1,14 +1,18 @@
 #pragma once
 
+#include "app/shell.h"
 #include "forms/form1.h"
 #include "platform/colorvalue.h"
 #include "platform/controlcolors.h"
 #include "platform/hscrollbar.h"
+#include "platform/surface.h"
 #include "platform/textbox.h"
 
 #include <QLabel>
 #include <QStyleOptionSlider>
 #include <QTest>
+
+#include <memory>
 
 // Where a part of a scroll bar (an arrow, the track beside the thumb, the
 // thumb) is, as the style draws it.
@@ -52,3 +56,46 @@ inline void verifyColours(const Form1 &form)
         if (QTest::currentTestFailed()) \
             return; \
     } while (false)
+
+// A control of the main window by its name in the tables of the tests.
+inline QWidget &controlNamed(const Form1 &form, const QString &name)
+{
+    if (name == u"Label2")
+        return form.Label2();
+    if (name == u"Text1")
+        return form.Text1();
+    if (name == u"Text2")
+        return form.Text2();
+    if (name == u"surface")
+        return form.surface();
+    const auto index = qint16(name.at(name.size() - 2).digitValue());
+    if (name.startsWith(u"HScroll1"))
+        return form.HScroll1(index);
+    return form.Label1(index);
+}
+
+// Each test function starts a fresh program with its main window shown and
+// active, and ends it afterwards.
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+protected Q_SLOTS:
+    void init()
+    {
+        m_shell = std::make_unique<Shell>();
+        m_form = &m_shell->form1();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+    }
+
+    void cleanup()
+    {
+        m_shell.reset();
+        m_form = nullptr;
+    }
+
+protected:
+    std::unique_ptr<Shell> m_shell;
+    Form1 *m_form = nullptr;
+};

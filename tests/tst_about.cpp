@@ -10,14 +10,11 @@
 
 #include <memory>
 
-class tst_About : public QObject
+class tst_About : public MainWindowTest
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-
     void helpOpensAbout_data();
     void helpOpensAbout();
     void instructionsPrintedOnce();
@@ -29,24 +26,7 @@ private Q_SLOTS:
 private:
     About &openAbout();
     static int inkRows(const QImage &image);
-
-    std::unique_ptr<Shell> m_shell;
-    Form1 *m_form = nullptr;
 };
-
-void tst_About::init()
-{
-    m_shell = std::make_unique<Shell>();
-    m_form = &m_shell->form1();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
-}
-
-void tst_About::cleanup()
-{
-    m_shell.reset();
-    m_form = nullptr;
-}
 
 About &tst_About::openAbout()
 {

@@ -23,14 +23,11 @@ QAccessibleInterface &accessible(QObject &object)
 
 } // namespace
 
-class tst_Accessibility : public QObject
+class tst_Accessibility : public MainWindowTest
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-
     void controls_data();
     void controls();
     void slidersReportValues();
@@ -38,25 +35,7 @@ private Q_SLOTS:
     void helpItem();
     void aboutTextIsReadable();
     void keyboardOnly();
-
-private:
-    std::unique_ptr<Shell> m_shell;
-    Form1 *m_form = nullptr;
 };
-
-void tst_Accessibility::init()
-{
-    m_shell = std::make_unique<Shell>();
-    m_form = &m_shell->form1();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
-}
-
-void tst_Accessibility::cleanup()
-{
-    m_shell.reset();
-    m_form = nullptr;
-}
 
 void tst_Accessibility::controls_data()
 {
@@ -83,22 +62,6 @@ void tst_Accessibility::controls_data()
                                 << "Click the background to choose the window colour";
 }
 
-static QWidget &control(const Form1 &form, const QString &name)
-{
-    if (name == u"Label2")
-        return form.Label2();
-    if (name == u"Text1")
-        return form.Text1();
-    if (name == u"Text2")
-        return form.Text2();
-    if (name == u"surface")
-        return form.surface();
-    const auto index = qint16(name.at(name.size() - 2).digitValue());
-    if (name.startsWith(u"HScroll1"))
-        return form.HScroll1(index);
-    return form.Label1(index);
-}
-
 void tst_Accessibility::controls()
 {
     QFETCH(QString, control);
@@ -106,7 +69,7 @@ void tst_Accessibility::controls()
     QFETCH(QString, name);
     QFETCH(QString, description);
 
-    QAccessibleInterface &interface = accessible(::control(*m_form, control));
+    QAccessibleInterface &interface = accessible(controlNamed(*m_form, control));
     QCOMPARE(interface.role(), role);
     QCOMPARE(interface.text(QAccessible::Name), name);
     QCOMPARE(interface.text(QAccessible::Description), description);

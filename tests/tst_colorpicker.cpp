@@ -74,14 +74,11 @@ const QPoint BareBackground(300, 190);
 
 } // namespace
 
-class tst_ColorPicker : public QObject
+class tst_ColorPicker : public MainWindowTest
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-
     void windowColour_data();
     void windowColour();
     void sameColourKeepsHandPickedText();
@@ -91,25 +88,7 @@ private Q_SLOTS:
     void onlyBareBackgroundOpensDialog();
     void textBoxUsableAfterDialog();
     void enterConfirmsAfterEarlierCancel();
-
-private:
-    std::unique_ptr<Shell> m_shell;
-    Form1 *m_form = nullptr;
 };
-
-void tst_ColorPicker::init()
-{
-    m_shell = std::make_unique<Shell>();
-    m_form = &m_shell->form1();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form));
-}
-
-void tst_ColorPicker::cleanup()
-{
-    m_shell.reset();
-    m_form = nullptr;
-}
 
 void tst_ColorPicker::windowColour_data()
 {

@@ -9,13 +9,12 @@
 #include <memory>
 
 // Run with QT_SCALE_FACTOR=2: the same layout at twice the pixels.
-class tst_HiDpi : public QObject
+class tst_HiDpi : public MainWindowTest
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void init();
-    void cleanup();
 
     void controlsAtTwiceThePixels_data();
     void controlsAtTwiceThePixels();
@@ -23,26 +22,15 @@ private Q_SLOTS:
     void printedTextScales();
 
 private:
-    std::unique_ptr<Shell> m_shell;
-    Form1 *m_form = nullptr;
     QImage m_picture;
 };
 
 void tst_HiDpi::init()
 {
-    m_shell = std::make_unique<Shell>();
-    m_form = &m_shell->form1();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    MainWindowTest::init();
     QCOMPARE(m_form->devicePixelRatio(), 2.0);
     m_picture = m_form->surface().grab().toImage();
     QCOMPARE(m_picture.size(), QSize(928, 426));
-}
-
-void tst_HiDpi::cleanup()
-{
-    m_shell.reset();
-    m_form = nullptr;
 }
 
 void tst_HiDpi::controlsAtTwiceThePixels_data()

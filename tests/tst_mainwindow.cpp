@@ -12,14 +12,11 @@
 
 using namespace Qt::StringLiterals;
 
-class tst_MainWindow : public QObject
+class tst_MainWindow : public MainWindowTest
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-
     void layout_data();
     void layout();
     void fonts_data();
@@ -40,25 +37,7 @@ private Q_SLOTS:
     void typedTextStays();
     void closedWindowReloadsFresh();
     void quitEndsProgram();
-
-private:
-    std::unique_ptr<Shell> m_shell;
-    Form1 *m_form = nullptr;
 };
-
-void tst_MainWindow::init()
-{
-    m_shell = std::make_unique<Shell>();
-    m_form = &m_shell->form1();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form));
-}
-
-void tst_MainWindow::cleanup()
-{
-    m_shell.reset();
-    m_form = nullptr;
-}
 
 void tst_MainWindow::layout_data()
 {
@@ -76,20 +55,6 @@ void tst_MainWindow::layout_data()
     QTest::newRow("quit box") << "Text2" << QRect(368, 168, 41, 33);
 }
 
-static QWidget &control(const Form1 &form, const QString &name)
-{
-    if (name == u"Label2")
-        return form.Label2();
-    if (name == u"Text1")
-        return form.Text1();
-    if (name == u"Text2")
-        return form.Text2();
-    const auto index = qint16(name.at(name.size() - 2).digitValue());
-    if (name.startsWith(u"HScroll1"))
-        return form.HScroll1(index);
-    return form.Label1(index);
-}
-
 void tst_MainWindow::layout()
 {
     QFETCH(QString, control);
@@ -98,7 +63,7 @@ void tst_MainWindow::layout()
     QCOMPARE(m_form->windowTitle(), u"Use sliders or click window to choose window color.");
     QCOMPARE(m_form->surface().size(), QSize(464, 213));
     QCOMPARE(m_form->surface().geometry().top(), m_form->menuBar()->geometry().bottom() + 1);
-    QWidget &widget = ::control(*m_form, control);
+    QWidget &widget = controlNamed(*m_form, control);
     QCOMPARE(widget.parentWidget(), &m_form->surface());
     QCOMPARE(widget.geometry(), geometry);
     QVERIFY(widget.isVisible());
@@ -125,7 +90,7 @@ void tst_MainWindow::fonts()
     QFETCH(int, weight);
     QFETCH(QFont::StyleHint, kind);
 
-    const QWidget &widget = ::control(*m_form, control);
+    const QWidget &widget = controlNamed(*m_form, control);
     QCOMPARE(widget.font().pointSizeF(), pointSize);
     QCOMPARE(widget.font().weight(), weight);
     QCOMPARE(widget.font().styleHint(), kind);
@@ -152,7 +117,7 @@ void tst_MainWindow::textsFit()
     QFETCH(QString, text);
 
     // Whatever face stands in for the one asked for, the text must fit.
-    const QWidget &widget = ::control(*m_form, control);
+    const QWidget &widget = controlNamed(*m_form, control);
     const QFontMetrics metrics = widget.fontMetrics();
     QVERIFY2(metrics.horizontalAdvance(text) < widget.width(),
              qPrintable(u"%1 px wide in %2 px"_s.arg(metrics.horizontalAdvance(text))

@@ -44,8 +44,8 @@ void check(bool ok, const char *what)
 void click(QWidget &widget, QPoint at)
 {
     const QPointF global = widget.mapToGlobal(QPointF(at));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(&widget, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
@@ -102,62 +102,64 @@ int main(int argc, char **argv)
     // so closes, deferred deletes and activations happen between them as
     // they would between a person's actions.
     const std::vector<std::function<void()>> steps = {
-        [&] {
-            Form1 &form = shell.form1();
-            check(form.isVisible(), "the main window is shown");
-            check(channelValue(form, 0) == 200 && channelValue(form, 2) == 200,
-                  "the sliders start at 200");
-            form.HScroll1(0).setValue(10);
-            check(form.Label1(0).text() == QLatin1String("10"),
-                  "setValue shows the value beside the slider");
-            pressKey(form.HScroll1(1), Qt::Key_Right);
-            check(channelValue(form, 1) == 205, "the Right key steps a slider by 5");
-            pressKey(form.HScroll1(2), Qt::Key_PageDown);
-            check(channelValue(form, 2) == 150, "PageDown steps a slider by 50");
-        },
-        [&] {
-            // A click on the bare window picks its colour in the dialog.
-            Form1 &form = shell.form1();
-            answerColorDialog(QColor(0x12, 0x34, 0x56));
-            click(form.surface(), QPoint(8, 8));
-            check(channelValue(form, 0) == 0x12 && channelValue(form, 1) == 0x34
-                          && channelValue(form, 2) == 0x56,
-                  "the colour picked for the window moves the sliders");
-        },
-        [&] {
-            // The same dialog again, for the text, cancelled this time.
-            Form1 &form = shell.form1();
-            answerColorDialog(QColor());
-            click(form.Text1(), form.Text1().rect().center());
-            check(channelValue(form, 0) == 0x12, "cancelling the dialog changes nothing");
-        },
-        [&] {
-            shell.form1().help().trigger();
-            firstAbout = &shell.about();
-            check(firstAbout->isVisible(), "Help opens the About window");
-        },
-        [&] { check(firstAbout && firstAbout->surface().currentY() > 0,
-                    "the About window prints its instructions"); },
-        [&] { shell.about().close(); },
-        [&] {
-            check(!firstAbout, "a closed About window is deleted");
-            shell.about().show();
-            check(&shell.about() != firstAbout.data(), "About loads again");
-        },
-        // Closing the last window would end the program: About stays open.
-        [&] { shell.form1().close(); },
-        [&] {
-            check(!firstForm, "a closed main window is deleted");
-            Form1 &form = shell.form1();
-            form.show();
-            check(channelValue(form, 0) == 200, "the main window loads again, fresh");
-        },
-        [&] { shell.about().close(); },
-        [&] {
-            // The Quit box ends the program: exec() returns.
-            Form1 &form = shell.form1();
-            click(form.Text2(), form.Text2().rect().center());
-        },
+            [&] {
+                Form1 &form = shell.form1();
+                check(form.isVisible(), "the main window is shown");
+                check(channelValue(form, 0) == 200 && channelValue(form, 2) == 200,
+                      "the sliders start at 200");
+                form.HScroll1(0).setValue(10);
+                check(form.Label1(0).text() == QLatin1String("10"),
+                      "setValue shows the value beside the slider");
+                pressKey(form.HScroll1(1), Qt::Key_Right);
+                check(channelValue(form, 1) == 205, "the Right key steps a slider by 5");
+                pressKey(form.HScroll1(2), Qt::Key_PageDown);
+                check(channelValue(form, 2) == 150, "PageDown steps a slider by 50");
+            },
+            [&] {
+                // A click on the bare window picks its colour in the dialog.
+                Form1 &form = shell.form1();
+                answerColorDialog(QColor(0x12, 0x34, 0x56));
+                click(form.surface(), QPoint(8, 8));
+                check(channelValue(form, 0) == 0x12 && channelValue(form, 1) == 0x34
+                              && channelValue(form, 2) == 0x56,
+                      "the colour picked for the window moves the sliders");
+            },
+            [&] {
+                // The same dialog again, for the text, cancelled this time.
+                Form1 &form = shell.form1();
+                answerColorDialog(QColor());
+                click(form.Text1(), form.Text1().rect().center());
+                check(channelValue(form, 0) == 0x12, "cancelling the dialog changes nothing");
+            },
+            [&] {
+                shell.form1().help().trigger();
+                firstAbout = &shell.about();
+                check(firstAbout->isVisible(), "Help opens the About window");
+            },
+            [&] {
+                check(firstAbout && firstAbout->surface().currentY() > 0,
+                      "the About window prints its instructions");
+            },
+            [&] { shell.about().close(); },
+            [&] {
+                check(!firstAbout, "a closed About window is deleted");
+                shell.about().show();
+                check(&shell.about() != firstAbout.data(), "About loads again");
+            },
+            // Closing the last window would end the program: About stays open.
+            [&] { shell.form1().close(); },
+            [&] {
+                check(!firstForm, "a closed main window is deleted");
+                Form1 &form = shell.form1();
+                form.show();
+                check(channelValue(form, 0) == 200, "the main window loads again, fresh");
+            },
+            [&] { shell.about().close(); },
+            [&] {
+                // The Quit box ends the program: exec() returns.
+                Form1 &form = shell.form1();
+                click(form.Text2(), form.Text2().rect().center());
+            },
     };
 
     std::size_t next = 0;

@@ -162,10 +162,10 @@ void print(const Error &error, const QString &root)
             const QString where = frame.file.isEmpty()
                     ? frame.object
                     : QStringLiteral("%1/%2:%3").arg(frame.dir, frame.file, frame.line);
-            std::printf("  %s %s (%s)\n", isOurs(frame, root) ? "=>" : "  ",
-                        qPrintable(frame.function.isEmpty() ? QStringLiteral("???")
-                                                            : frame.function),
-                        qPrintable(where));
+            std::printf(
+                    "  %s %s (%s)\n", isOurs(frame, root) ? "=>" : "  ",
+                    qPrintable(frame.function.isEmpty() ? QStringLiteral("???") : frame.function),
+                    qPrintable(where));
         }
         std::printf("  --\n");
     }
