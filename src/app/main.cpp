@@ -5,10 +5,12 @@
 #include "termination.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char **argv)
 {
     const auto application = createApplication(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.tinct.Tinct-64.png")));
     Shell shell;
     endOnTerminationSignals(shell, application.get());
     guarded([&shell] { shell.form1().show(); });

@@ -33,6 +33,10 @@ hints=$(xprop -id "$MAIN" WM_NORMAL_HINTS)
 grep -q "minimum size: $WW by $WH\$" <<<"$hints" || fail "no minimum size $WW x $WH in: $hints"
 grep -q "maximum size: $WW by $WH\$" <<<"$hints" || fail "no maximum size $WW x $WH in: $hints"
 
+log "what window lists match it by: class and icon"
+grep -q '"tinct", "tinct"' <<<"$(xprop -id "$MAIN" WM_CLASS)" || fail "WM_CLASS is not tinct"
+grep -q 'Icon (64 x 64)' <<<"$(xprop -id "$MAIN" _NET_WM_ICON)" || fail "no 64 x 64 window icon"
+
 log "colours at start"
 wait_pixel 300 190 "$GREY" "window background at start"
 # The client area is exactly the bottom 213 rows: its first row is already
