@@ -12,51 +12,21 @@
 
 #include <functional>
 
-// The ways a user closes a colour dialog.
-enum class DialogAnswer {
-    Accept,
-    OkButton,
-    ReturnKey,
-    Reject,
-    CancelButton,
-    EscapeKey,
-    CloseWindow
-};
-
-constexpr int DialogAnswerCount = 7;
+// The ways a user closes a colour dialog; the first two keep the colour.
+enum class DialogAnswer { OkButton, ReturnKey, CancelButton, EscapeKey, CloseWindow };
+constexpr int DialogAnswerCount = 5;
+constexpr const char *DialogAnswerNames[] = {"OK", "Return", "Cancel", "Escape", "close"};
 
 inline bool keepsColour(DialogAnswer answer)
 {
-    return answer == DialogAnswer::Accept || answer == DialogAnswer::OkButton
-            || answer == DialogAnswer::ReturnKey;
-}
-
-inline const char *describe(DialogAnswer answer)
-{
-    switch (answer) {
-    case DialogAnswer::Accept:
-        return "accept";
-    case DialogAnswer::OkButton:
-        return "OK button";
-    case DialogAnswer::ReturnKey:
-        return "Return";
-    case DialogAnswer::Reject:
-        return "reject";
-    case DialogAnswer::CancelButton:
-        return "Cancel button";
-    case DialogAnswer::EscapeKey:
-        return "Escape";
-    case DialogAnswer::CloseWindow:
-        return "close";
-    }
-    return "?";
+    return answer == DialogAnswer::OkButton || answer == DialogAnswer::ReturnKey;
 }
 
 // While it lives, answers every modal colour dialog that comes up: it notes
 // what the dialog opened with, sets the planned colour (also before a
-// cancel, which must then discard it), and closes the dialog as planned.
-// It polls from the event loop, so it finds the dialog inside the dialog's
-// own exec(). Any other modal window is handed to onOtherModal.
+// cancel, which must then discard it) and closes the dialog as planned. It
+// polls from the event loop, so it finds the dialog inside its own exec().
+// Any other modal window is handed to onOtherModal.
 class DialogAnswerer : public QObject
 {
 public:
@@ -66,7 +36,7 @@ public:
         QPointer<QWidget> owner;
         ColorValue openedWith = -1;
         bool closedByAnswer = true;
-        bool accepted = false; // how the dialog ended
+        bool accepted = false;
     };
 
     DialogAnswerer(DialogAnswer answer, QColor choice)
@@ -77,7 +47,6 @@ public:
     }
 
     std::function<void(QWidget *)> onOtherModal;
-
     const QList<Opening> &openings() const { return m_openings; }
 
 private:
@@ -85,8 +54,8 @@ private:
     {
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *dialog = qobject_cast<QColorDialog *>(modal)) {
-            // A user answers once the dialog has come up with the focus;
-            // should it never get the focus, it is answered all the same.
+            // A user answers once the dialog has the focus: only then does a
+            // click on a button move the focus to it.
             if (dialog->isActiveWindow() || ++m_waited > 500) {
                 m_waited = 0;
                 answer(dialog);
@@ -99,38 +68,29 @@ private:
 
     void answer(QColorDialog *dialog)
     {
-        Opening opening;
-        opening.dialog = dialog;
-        opening.owner = dialog->parentWidget();
-        opening.openedWith = toColorValue(dialog->currentColor());
+        Opening opening{dialog, dialog->parentWidget(), toColorValue(dialog->currentColor())};
         dialog->setCurrentColor(m_choice);
-
         auto *buttons = dialog->findChild<QDialogButtonBox *>();
         switch (m_answer) {
-        case DialogAnswer::Accept:
-            dialog->accept();
-            break;
         case DialogAnswer::OkButton:
             QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
-            break;
-        case DialogAnswer::ReturnKey:
-            QTest::keyClick(dialog, Qt::Key_Return);
-            break;
-        case DialogAnswer::Reject:
-            dialog->reject();
             break;
         case DialogAnswer::CancelButton:
             QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
             break;
-        case DialogAnswer::EscapeKey:
-            QTest::keyClick(dialog, Qt::Key_Escape);
+        case DialogAnswer::ReturnKey:
+        case DialogAnswer::EscapeKey: {
+            // Keys go where the focus is, as on screen.
+            QWidget *focus = dialog->focusWidget();
+            QTest::keyClick(focus ? focus : dialog,
+                            m_answer == DialogAnswer::ReturnKey ? Qt::Key_Return : Qt::Key_Escape);
             break;
+        }
         case DialogAnswer::CloseWindow:
             dialog->close();
             break;
         }
-        // A dialog the answer left open would be answered again and again:
-        // note it and get it out of the way.
+        // A dialog the answer left open would be answered again and again.
         if (dialog->isVisible()) {
             opening.closedByAnswer = false;
             dialog->reject();
