@@ -8,9 +8,13 @@
 #include "platform/surface.h"
 #include "platform/textbox.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 #include <memory>
 
@@ -56,6 +60,17 @@ inline void verifyColours(const Form1 &form)
         if (QTest::currentTestFailed()) \
             return; \
     } while (false)
+
+// Does what should end the program from inside its event loop, and returns
+// the loop's exit status; 99 when the program did not end within 5 seconds.
+inline int statusAfter(const std::function<void()> &action)
+{
+    QTimer::singleShot(0, qApp, action);
+    QTimer timeout;
+    QObject::connect(&timeout, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    timeout.start(5000);
+    return QApplication::exec();
+}
 
 // A control of the main window by its name in the tables of the tests.
 inline QWidget &controlNamed(const Form1 &form, const QString &name)

@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
 
 #include <memory>
 
@@ -149,26 +148,18 @@ void tst_About::closingLastWindowEndsProgram()
     About &about = openAbout();
     // About first: closing the main window first would bring it back as
     // soon as About became active again.
-    QTimer::singleShot(0, this, [&] {
-        about.close();
-        m_form->close();
-    });
-    QTimer timeout;
-    connect(&timeout, &QTimer::timeout, this, [] { QCoreApplication::exit(99); });
-    timeout.start(5000);
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(statusAfter([&] {
+                 about.close();
+                 m_form->close();
+             }),
+             0);
 }
 
 void tst_About::quitWithAboutOpenEndsProgram()
 {
     QPointer<About> about = &openAbout();
     QPointer<Form1> form = m_form;
-    QTimer::singleShot(0, this, [form] { QTest::mouseClick(&form->Text2(), Qt::LeftButton); });
-    QTimer timeout;
-    connect(&timeout, &QTimer::timeout, this, [] { QCoreApplication::exit(99); });
-    timeout.start(5000);
-
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(statusAfter([form] { QTest::mouseClick(&form->Text2(), Qt::LeftButton); }), 0);
     QVERIFY(about.isNull() || about->isHidden());
     QVERIFY(form.isNull() || form->isHidden());
 }
