@@ -20,7 +20,6 @@ public:
 
     // Printing needs a persistent surface, one that keeps what was drawn
     // and paints it again whenever the window is uncovered.
-    bool autoRedraw() const { return m_autoRedraw; }
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
 
     // Where the next printed line starts, in pixels from the top edge.
