@@ -9,9 +9,9 @@
 // dialog is cancelled. Prints "shown_ms=<float> painted_ms=<float>", where
 // shown_ms is when the dialog's own event loop first ran.
 
-#include "app/shell.h"
 #include "benchsupport.h"
 #include "forms/form1.h"
+#include "platform/windowregistry.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -60,8 +60,8 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    Shell shell;
-    Form1 &form = shell.form1();
+    WindowRegistry shell;
+    Form1 &form = WindowRegistry::get<Form1>();
     form.show();
     bench::waitUntilExposed(form);
 

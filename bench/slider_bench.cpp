@@ -14,12 +14,12 @@
 // Before timing, one pass of each counts the paint events it causes, so
 // that it can be seen that "change" and "same" paint the same widgets.
 
-#include "app/shell.h"
 #include "benchsupport.h"
 #include "forms/form1.h"
 #include "platform/hscrollbar.h"
 #include "platform/surface.h"
 #include "platform/textbox.h"
+#include "platform/windowregistry.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -50,8 +50,8 @@ int main(int argc, char **argv)
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 3000;
     const int warmup = 200;
 
-    Shell shell;
-    Form1 &form = shell.form1();
+    WindowRegistry shell;
+    Form1 &form = WindowRegistry::get<Form1>();
     form.show();
     bench::waitUntilExposed(form);
 

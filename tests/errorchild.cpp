@@ -3,10 +3,11 @@
 // the report was shown, that nothing ran after the error, and the exit status.
 
 #include "app/errorreport.h"
-#include "app/shell.h"
 #include "forms/form1.h"
 #include "platform/checkedarray.h"
+#include "platform/handlerguard.h"
 #include "platform/hscrollbar.h"
+#include "platform/windowregistry.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -54,8 +55,9 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     const QString error = QApplication::arguments().value(1);
-    Shell shell;
-    Form1 &form = shell.form1();
+    setHandlerErrorReport(ErrorReport::show);
+    WindowRegistry shell;
+    Form1 &form = WindowRegistry::get<Form1>();
     form.show();
 
     QTimer::singleShot(0, &form, guard([&form, error] { run(form, error); }));

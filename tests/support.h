@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/shell.h"
 #include "forms/form1.h"
 #include "platform/colorvalue.h"
 #include "platform/controlcolors.h"
 #include "platform/hscrollbar.h"
 #include "platform/surface.h"
 #include "platform/textbox.h"
+#include "platform/windowregistry.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -98,8 +98,8 @@ class MainWindowTest : public QObject
 protected Q_SLOTS:
     void init()
     {
-        m_shell = std::make_unique<Shell>();
-        m_form = &m_shell->form1();
+        m_shell = std::make_unique<WindowRegistry>();
+        m_form = &WindowRegistry::get<Form1>();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowActive(m_form));
     }
@@ -111,6 +111,6 @@ protected Q_SLOTS:
     }
 
 protected:
-    std::unique_ptr<Shell> m_shell;
+    std::unique_ptr<WindowRegistry> m_shell;
     Form1 *m_form = nullptr;
 };

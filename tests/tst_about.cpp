@@ -1,8 +1,8 @@
 #include "support.h"
 
-#include "app/shell.h"
 #include "forms/about.h"
 #include "platform/surface.h"
+#include "platform/windowregistry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,7 +30,7 @@ private:
 About &tst_About::openAbout()
 {
     m_form->help().trigger();
-    About &about = m_shell->about();
+    About &about = WindowRegistry::get<About>();
     [&] { QVERIFY(QTest::qWaitForWindowActive(&about)); }();
     return about;
 }
@@ -67,14 +67,14 @@ void tst_About::helpOpensAbout()
     else
         m_form->help().trigger();
 
-    About &about = m_shell->about();
+    About &about = WindowRegistry::get<About>();
     QVERIFY(QTest::qWaitForWindowActive(&about));
     QCOMPARE(about.windowTitle(), u"About");
     QCOMPARE(about.surface().size(), QSize(312, 109));
     QVERIFY(!about.isModal());
     QVERIFY(!about.parentWidget());
     QVERIFY(m_form->isVisible());
-    QCOMPARE(&m_shell->form1(), m_form);
+    QCOMPARE(&WindowRegistry::get<Form1>(), m_form);
 }
 
 void tst_About::instructionsPrintedOnce()
@@ -122,7 +122,7 @@ void tst_About::closedMainWindowComesBackFresh()
     QVERIFY(QTest::qWaitForWindowActive(m_form));
     QPointer<Form1> old = m_form;
     QVERIFY(m_form->close());
-    QVERIFY(!Shell::isEnding());
+    QVERIFY(!WindowRegistry::isEnding());
 
     // Found among the windows, not through the shell, which would load one.
     const auto shownMainWindow = [&]() -> Form1 * {

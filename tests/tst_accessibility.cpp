@@ -1,8 +1,8 @@
 #include "support.h"
 
-#include "app/shell.h"
 #include "forms/about.h"
 #include "platform/surface.h"
+#include "platform/windowregistry.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -108,13 +108,13 @@ void tst_Accessibility::helpItem()
             QAccessibleActionInterface::pressAction()));
 
     item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_VERIFY(m_shell->about().isVisible());
+    QTRY_VERIFY(WindowRegistry::get<About>().isVisible());
 }
 
 void tst_Accessibility::aboutTextIsReadable()
 {
     m_form->help().trigger();
-    About &about = m_shell->about();
+    About &about = WindowRegistry::get<About>();
     QVERIFY(QTest::qWaitForWindowActive(&about));
 
     QAccessibleInterface &text = accessible(about.surface());
@@ -149,7 +149,7 @@ void tst_Accessibility::keyboardOnly()
     VERIFY_COLOURS(*m_form);
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
-    QTRY_VERIFY(m_shell->about().isVisible());
+    QTRY_VERIFY(WindowRegistry::get<About>().isVisible());
 }
 
 QTEST_MAIN(tst_Accessibility)

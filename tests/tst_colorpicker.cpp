@@ -1,7 +1,7 @@
 #include "support.h"
 
-#include "app/shell.h"
 #include "platform/surface.h"
+#include "platform/windowregistry.h"
 
 #include <QApplication>
 #include <QColorDialog>

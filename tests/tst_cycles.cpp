@@ -4,9 +4,9 @@
 #include "storm/dialoganswerer.h"
 #include "support.h"
 
-#include "app/shell.h"
 #include "forms/about.h"
 #include "platform/surface.h"
+#include "platform/windowregistry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -124,7 +124,7 @@ private:
     QString mainWindowCycle(int number, int dialogEvery);
     QString aboutCycle();
 
-    std::unique_ptr<Shell> m_shell;
+    std::unique_ptr<WindowRegistry> m_shell;
 };
 
 void tst_Cycles::initTestCase()
@@ -139,8 +139,8 @@ void tst_Cycles::cleanupTestCase()
 
 void tst_Cycles::init()
 {
-    m_shell = std::make_unique<Shell>();
-    m_shell->form1().show();
+    m_shell = std::make_unique<WindowRegistry>();
+    WindowRegistry::get<Form1>().show();
     settle();
 }
 
@@ -153,7 +153,7 @@ void tst_Cycles::cleanup()
 // Shows the main window, changes it, maybe picks colours, and closes it.
 QString tst_Cycles::mainWindowCycle(int number, int dialogEvery)
 {
-    Form1 &form = m_shell->form1();
+    Form1 &form = WindowRegistry::get<Form1>();
     form.show();
     settle();
     // The last cycle moved the red slider: a reloaded window starts afresh.
@@ -192,10 +192,10 @@ QString tst_Cycles::mainWindowCycle(int number, int dialogEvery)
 // Opens About from the main window's Help and closes it.
 QString tst_Cycles::aboutCycle()
 {
-    Form1 &form = m_shell->form1();
+    Form1 &form = WindowRegistry::get<Form1>();
     form.help().trigger();
     settle();
-    QPointer<About> about = &m_shell->about();
+    QPointer<About> about = &WindowRegistry::get<About>();
     if (!about->isVisible())
         return u"Help did not show the About window"_s;
     // A reloaded About prints its instructions from the top, once.

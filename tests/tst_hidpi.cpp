@@ -1,8 +1,8 @@
 #include "support.h"
 
-#include "app/shell.h"
 #include "forms/about.h"
 #include "platform/surface.h"
+#include "platform/windowregistry.h"
 
 #include <QAction>
 
@@ -82,7 +82,7 @@ void tst_HiDpi::textDrawnAtTwiceTheSize()
 void tst_HiDpi::printedTextScales()
 {
     m_form->help().trigger();
-    About &about = m_shell->about();
+    About &about = WindowRegistry::get<About>();
     QVERIFY(QTest::qWaitForWindowActive(&about));
 
     const QImage picture = about.surface().grab().toImage();

@@ -1,7 +1,7 @@
 #include "support.h"
 
-#include "app/shell.h"
 #include "platform/surface.h"
+#include "platform/windowregistry.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -336,7 +336,7 @@ void tst_MainWindow::closedWindowReloadsFresh()
     m_form->HScroll1(1).setValue(5);
     QVERIFY(m_form->close());
 
-    Form1 &fresh = m_shell->form1();
+    Form1 &fresh = WindowRegistry::get<Form1>();
     QVERIFY(&fresh != old);
     QVERIFY(old.isNull() || !old->isLoaded());
     for (qint16 i = 0; i <= 2; ++i) {
@@ -344,7 +344,7 @@ void tst_MainWindow::closedWindowReloadsFresh()
         QCOMPARE(fresh.Label1(i).text(), u"200");
     }
     QCOMPARE(fresh.backColor(), 0x00C8C8C8);
-    QCOMPARE(&m_shell->form1(), &fresh);
+    QCOMPARE(&WindowRegistry::get<Form1>(), &fresh);
     QTRY_VERIFY(old.isNull());
 }
 
@@ -353,7 +353,7 @@ void tst_MainWindow::quitEndsProgram()
     QPointer<Form1> form = m_form;
     QCOMPARE(statusAfter([form] { QTest::mouseClick(&form->Text2(), Qt::LeftButton); }), 0);
     QVERIFY(form.isNull() || form->isHidden());
-    QVERIFY(Shell::isEnding());
+    QVERIFY(WindowRegistry::isEnding());
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -7,9 +7,9 @@
 #include "storm/dialoganswerer.h"
 #include "support.h"
 
-#include "app/shell.h"
 #include "forms/about.h"
 #include "platform/surface.h"
+#include "platform/windowregistry.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -122,7 +122,7 @@ struct Storm
 
     const quint64 seed;
     std::mt19937_64 dice{seed}; // the same everywhere: a seed replays on any machine
-    std::unique_ptr<Shell> shell{};
+    std::unique_ptr<WindowRegistry> shell{};
     bool ended = true; // the program is to be started
     Effect effect{};
     QString failure{}; // seen during the action itself
@@ -270,7 +270,7 @@ const Action Actions[] = {
          }},
         {3, false,
          [](Storm &s, Form1 *) {
-             s.shell->form1().show();
+             WindowRegistry::get<Form1>().show();
              return u"show the main window"_s;
          }},
         {1, true,
@@ -287,8 +287,8 @@ void Storm::step(int n)
     if (ended) {
         shell.reset();
         QGuiApplication::clipboard()->clear(); // nothing left from an earlier run
-        shell = std::make_unique<Shell>();
-        shell->form1().show();
+        shell = std::make_unique<WindowRegistry>();
+        WindowRegistry::get<Form1>().show();
         settle();
         handPicked.reset();
     }
@@ -337,7 +337,7 @@ void Storm::step(int n)
     QTimer::singleShot(0, qApp, [&] {
         line = action->run(*this, form);
         settle();
-        if (!Shell::isEnding() && !shownWindows().isEmpty())
+        if (!WindowRegistry::isEnding() && !shownWindows().isEmpty())
             QCoreApplication::exit(StillRunning);
     });
     QTimer timeout;

@@ -1,6 +1,6 @@
 #include "errorreport.h"
 #include "forms/form1.h"
-#include "shell.h"
+#include "platform/handlerguard.h"
 #include "startup.h"
 #include "termination.h"
 
@@ -11,8 +11,9 @@ int main(int argc, char **argv)
 {
     const auto application = createApplication(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.tinct.Tinct-64.png")));
-    Shell shell;
-    endOnTerminationSignals(shell, application.get());
-    guarded([&shell] { shell.form1().show(); });
+    setHandlerErrorReport(ErrorReport::show);
+    WindowRegistry windows;
+    endOnTerminationSignals(windows, application.get());
+    guarded([] { WindowRegistry::get<Form1>().show(); });
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 #include "termination.h"
 
-#include "shell.h"
+#include "platform/windowregistry.h"
 
 #include <QSocketNotifier>
 
@@ -21,16 +21,16 @@ void onSignal(int /*signal*/)
 
 } // namespace
 
-void endOnTerminationSignals(Shell &shell, QObject *parent)
+void endOnTerminationSignals(WindowRegistry &windows, QObject *parent)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, s_signalPipe) != 0)
         return;
 
     auto *notifier = new QSocketNotifier(s_signalPipe[1], QSocketNotifier::Read, parent);
-    QObject::connect(notifier, &QSocketNotifier::activated, parent, [&shell] {
+    QObject::connect(notifier, &QSocketNotifier::activated, parent, [&windows] {
         char byte = 0;
         [[maybe_unused]] const auto read = ::read(s_signalPipe[1], &byte, 1);
-        shell.endProgram();
+        windows.endProgram();
     });
 
     struct sigaction action = {};

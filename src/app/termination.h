@@ -1,9 +1,9 @@
 #pragma once
 
 class QObject;
-class Shell;
+class WindowRegistry;
 
-// Ends the program through the shell, as the Quit box does, when the
+// Ends the program through the window registry, as the Quit box does, when the
 // process is asked to terminate (SIGTERM, SIGINT, SIGHUP): the windows
 // close and the event loop returns normally.
-void endOnTerminationSignals(Shell &shell, QObject *parent);
+void endOnTerminationSignals(WindowRegistry &windows, QObject *parent);

@@ -1,8 +1,7 @@
 #include "about.h"
 
-#include "app/errorreport.h"
-#include "app/shell.h"
 #include "form1.h"
+#include "platform/handlerguard.h"
 #include "platform/layout.h"
 #include "platform/surface.h"
 
@@ -32,5 +31,5 @@ void About::Form_Activate()
         surface().print(QStringLiteral("Click on the text to manually change it."));
     }
 
-    Shell::current().form1().show();
+    WindowRegistry::get<Form1>().show();
 }

@@ -1,10 +1,9 @@
 #include "form1.h"
 
 #include "about.h"
-#include "app/errorreport.h"
-#include "app/shell.h"
 #include "platform/commondialog.h"
 #include "platform/controlcolors.h"
+#include "platform/handlerguard.h"
 #include "platform/hscrollbar.h"
 #include "platform/layout.h"
 #include "platform/surface.h"
@@ -157,12 +156,12 @@ void Form1::Text1_Click()
 
 void Form1::Text2_Click()
 {
-    Shell::current().endProgram();
+    WindowRegistry::current().endProgram();
 }
 
 void Form1::help_Click()
 {
-    Shell::current().about().show();
+    WindowRegistry::get<About>().show();
 }
 
 void Form1::LongToRGB(ColorValue &L, CheckedArray<quint8> &anRGB)

@@ -5,7 +5,7 @@
 // It checks that each step did what it should: a session that silently
 // skipped a step would leave that code unchecked for leaks.
 
-#include "app/shell.h"
+#include "platform/windowregistry.h"
 #include "app/startup.h"
 #include "app/termination.h"
 #include "forms/about.h"
@@ -91,11 +91,11 @@ int channelValue(const Form1 &form, qint16 index)
 int main(int argc, char **argv)
 {
     const auto application = createApplication(argc, argv);
-    Shell shell;
+    WindowRegistry shell;
     endOnTerminationSignals(shell, application.get());
-    shell.form1().show();
+    WindowRegistry::get<Form1>().show();
 
-    QPointer<Form1> firstForm = &shell.form1();
+    QPointer<Form1> firstForm = &WindowRegistry::get<Form1>();
     QPointer<About> firstAbout;
 
     // Each step runs from the event loop after the one before has returned,
@@ -103,7 +103,7 @@ int main(int argc, char **argv)
     // they would between a person's actions.
     const std::vector<std::function<void()>> steps = {
             [&] {
-                Form1 &form = shell.form1();
+                Form1 &form = WindowRegistry::get<Form1>();
                 check(form.isVisible(), "the main window is shown");
                 check(channelValue(form, 0) == 200 && channelValue(form, 2) == 200,
                       "the sliders start at 200");
@@ -117,7 +117,7 @@ int main(int argc, char **argv)
             },
             [&] {
                 // A click on the bare window picks its colour in the dialog.
-                Form1 &form = shell.form1();
+                Form1 &form = WindowRegistry::get<Form1>();
                 answerColorDialog(QColor(0x12, 0x34, 0x56));
                 click(form.surface(), QPoint(8, 8));
                 check(channelValue(form, 0) == 0x12 && channelValue(form, 1) == 0x34
@@ -126,38 +126,38 @@ int main(int argc, char **argv)
             },
             [&] {
                 // The same dialog again, for the text, cancelled this time.
-                Form1 &form = shell.form1();
+                Form1 &form = WindowRegistry::get<Form1>();
                 answerColorDialog(QColor());
                 click(form.Text1(), form.Text1().rect().center());
                 check(channelValue(form, 0) == 0x12, "cancelling the dialog changes nothing");
             },
             [&] {
-                shell.form1().help().trigger();
-                firstAbout = &shell.about();
+                WindowRegistry::get<Form1>().help().trigger();
+                firstAbout = &WindowRegistry::get<About>();
                 check(firstAbout->isVisible(), "Help opens the About window");
             },
             [&] {
                 check(firstAbout && firstAbout->surface().currentY() > 0,
                       "the About window prints its instructions");
             },
-            [&] { shell.about().close(); },
+            [&] { WindowRegistry::get<About>().close(); },
             [&] {
                 check(!firstAbout, "a closed About window is deleted");
-                shell.about().show();
-                check(&shell.about() != firstAbout.data(), "About loads again");
+                WindowRegistry::get<About>().show();
+                check(&WindowRegistry::get<About>() != firstAbout.data(), "About loads again");
             },
             // Closing the last window would end the program: About stays open.
-            [&] { shell.form1().close(); },
+            [&] { WindowRegistry::get<Form1>().close(); },
             [&] {
                 check(!firstForm, "a closed main window is deleted");
-                Form1 &form = shell.form1();
+                Form1 &form = WindowRegistry::get<Form1>();
                 form.show();
                 check(channelValue(form, 0) == 200, "the main window loads again, fresh");
             },
-            [&] { shell.about().close(); },
+            [&] { WindowRegistry::get<About>().close(); },
             [&] {
                 // The Quit box ends the program: exec() returns.
-                Form1 &form = shell.form1();
+                Form1 &form = WindowRegistry::get<Form1>();
                 click(form.Text2(), form.Text2().rect().center());
             },
     };
@@ -170,7 +170,7 @@ int main(int argc, char **argv)
             return;
         }
         steps[next++]();
-        if (!Shell::isEnding())
+        if (!WindowRegistry::isEnding())
             QTimer::singleShot(0, runNext);
     };
     QTimer::singleShot(0, runNext);
@@ -178,7 +178,7 @@ int main(int argc, char **argv)
     const int status = QApplication::exec();
     check(status == 0, "the event loop returns 0");
     check(next == steps.size(), "every step ran");
-    check(Shell::isEnding(), "the program is ending");
+    check(WindowRegistry::isEnding(), "the program is ending");
     if (s_failures == 0)
         std::fprintf(stderr, "session: all %zu steps done\n", steps.size());
     return s_failures == 0 ? EXIT_SUCCESS : EXIT_FAILURE;

@@ -1,0 +1,22 @@
+#include "handlerguard.h"
+
+#include <QtGlobal>
+
+#include <cstdlib>
+
+namespace {
+HandlerErrorReport s_report = nullptr;
+}
+
+void setHandlerErrorReport(HandlerErrorReport report)
+{
+    s_report = report;
+}
+
+void reportHandlerError(const std::exception *error)
+{
+    if (s_report)
+        s_report(error);
+    qFatal("Unexpected run-time error: %s", error ? error->what() : "unknown error");
+    std::abort(); // not reached: qFatal aborts, but is not declared noreturn
+}
