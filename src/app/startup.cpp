@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QList>
 
+#include <algorithm>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,18 +23,38 @@ struct HeldMessage
 };
 
 // What the platform says while it starts up is held back: on success it is
-// passed on as usual, on failure it is replaced by one clear line.
+// passed on as usual, on failure it explains the failure.
 QList<HeldMessage> s_held;
 
-void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+// What the X11 and Wayland platforms say when no server answers.
+bool saysNoDisplay(const HeldMessage &message)
 {
-    if (type == QtFatalMsg) {
+    return message.text.startsWith(u"could not connect to display")
+            || message.text.startsWith(u"Failed to create wl_display");
+}
+
+[[noreturn]] void failToStart(const QString &fatal)
+{
+    if (std::any_of(s_held.cbegin(), s_held.cend(), saysNoDisplay)) {
         std::fputs("tinct: cannot open a display: no X11 or Wayland display answered "
                    "(check DISPLAY or WAYLAND_DISPLAY)\n",
                    stderr);
-        std::fflush(stderr);
-        std::_Exit(EXIT_FAILURE);
+    } else {
+        // Anything else, a missing platform plugin say, is best told in
+        // the platform's own words.
+        std::fputs("tinct: the windowing system could not be started:\n", stderr);
+        for (const HeldMessage &message : std::as_const(s_held))
+            std::fprintf(stderr, "%s\n", qUtf8Printable(message.text));
+        std::fprintf(stderr, "%s\n", qUtf8Printable(fatal.trimmed()));
     }
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg)
+        failToStart(text);
     s_held.append({type, context.file, context.line, context.function, context.category, text});
 }
 

@@ -4,6 +4,7 @@
 
 class QApplication;
 
-// Creates the application object. Where no display can be opened it prints
-// one line saying so and exits with status 1, instead of aborting.
+// Creates the application object. Where the windowing system cannot start
+// it exits with status 1, instead of aborting: with one line where no
+// display answers, and with Qt's own words for any other cause.
 std::unique_ptr<QApplication> createApplication(int &argc, char **argv);

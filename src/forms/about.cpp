@@ -18,18 +18,14 @@ void About::Form_Activate()
     setWindowTitle(QStringLiteral("About"));
     surface().setAutoRedraw(true);
 
-    // The instructions are printed once for each window, at its first
-    // activation: printing them on every activation would stack copies
-    // below the first, past the bottom edge.
-    if (surface().currentY() == 0) {
-        surface().print(QStringLiteral("Use the sliders to change the window color, "));
-        surface().print(QStringLiteral("or click on the window to use a color picker."));
-        surface().print(QString());
-        surface().print(
-                QStringLiteral("The text will change to the window's complementary color."));
-        surface().print(QString());
-        surface().print(QStringLiteral("Click on the text to manually change it."));
-    }
+    // Printed again at each activation, under the last block; what falls
+    // below the bottom edge is not shown.
+    surface().print(QStringLiteral("Use the sliders to change the window color, "));
+    surface().print(QStringLiteral("or click on the window to use a color picker."));
+    surface().print(QString());
+    surface().print(QStringLiteral("The text will change to the window's complementary color."));
+    surface().print(QString());
+    surface().print(QStringLiteral("Click on the text to manually change it."));
 
     WindowRegistry::get<Form1>().show();
 }

@@ -88,14 +88,14 @@ void Form1::describeControls()
     for (qint16 i = 0; i <= 2; ++i) {
         HScroll1(i).setAccessibleName(channels[i]);
         HScroll1(i).setAccessibleDescription(
-                u"%1 channel of the window colour, 0 to 255"_s.arg(channels[i]));
+                u"%1 channel of the window color, 0 to 255"_s.arg(channels[i]));
         Label1(i).setAccessibleDescription(u"%1 value"_s.arg(channels[i]));
     }
-    surface().setAccessibleName(u"Window colour"_s);
-    surface().setAccessibleDescription(u"Click the background to choose the window colour"_s);
+    surface().setAccessibleName(u"Window color"_s);
+    surface().setAccessibleDescription(u"Click the background to choose the window color"_s);
     Text1().setAccessibleName(u"Sample text"_s);
     Text1().setAccessibleDescription(
-            u"Drawn in the complement of the window colour; click it to choose its colour"_s);
+            u"Drawn in the complement of the window color; click it to choose its color"_s);
     Text2().setAccessibleName(u"Quit"_s);
     Text2().setAccessibleDescription(u"Click to end the program"_s);
     help().setStatusTip(u"Show how to use this window"_s);
@@ -161,7 +161,7 @@ void Form1::Text2_Click()
 
 void Form1::help_Click()
 {
-    WindowRegistry::get<About>().show();
+    WindowRegistry::get<About>().bringToFront();
 }
 
 void Form1::LongToRGB(ColorValue &L, CheckedArray<quint8> &anRGB)

@@ -28,6 +28,14 @@ void Form::setBackColor(ColorValue color)
     m_surface->setBackColor(color);
 }
 
+void Form::bringToFront()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 bool Form::event(QEvent *event)
 {
     const bool handled = QMainWindow::event(event);

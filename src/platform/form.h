@@ -22,6 +22,9 @@ public:
     ColorValue backColor() const;
     void setBackColor(ColorValue color);
 
+    // Shows the window, restored if minimised, above the others and active.
+    void bringToFront();
+
     // False once the user has closed the window, even before Qt deletes it.
     bool isLoaded() const { return m_loaded; }
 

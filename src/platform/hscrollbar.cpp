@@ -1,6 +1,5 @@
 #include "hscrollbar.h"
 
-#include <QKeyEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
@@ -8,39 +7,10 @@ HScrollBar::HScrollBar(QWidget *parent)
     : QScrollBar(Qt::Horizontal, parent)
 {
     setTracking(false);
+    // Scroll bars invert keys and wheel by default, for content that scrolls
+    // the other way; this one is a value that the Right key raises.
+    setInvertedControls(false);
     setFocusPolicy(Qt::StrongFocus);
-}
-
-void HScrollBar::keyPressEvent(QKeyEvent *event)
-{
-    // QScrollBar inverts its controls so that the wheel scrolls content the
-    // natural way, which would also send the Right key leftwards. Keys here
-    // move the value the way the keys point, as on a slider.
-    const bool forward = !isRightToLeft();
-    switch (event->key()) {
-    case Qt::Key_Right:
-        triggerAction(forward ? SliderSingleStepAdd : SliderSingleStepSub);
-        break;
-    case Qt::Key_Left:
-        triggerAction(forward ? SliderSingleStepSub : SliderSingleStepAdd);
-        break;
-    case Qt::Key_Up:
-        triggerAction(SliderSingleStepAdd);
-        break;
-    case Qt::Key_Down:
-        triggerAction(SliderSingleStepSub);
-        break;
-    case Qt::Key_PageUp:
-        triggerAction(SliderPageStepAdd);
-        break;
-    case Qt::Key_PageDown:
-        triggerAction(SliderPageStepSub);
-        break;
-    default:
-        QScrollBar::keyPressEvent(event);
-        return;
-    }
-    event->accept();
 }
 
 void HScrollBar::paintEvent(QPaintEvent *event)
@@ -55,4 +25,11 @@ void HScrollBar::paintEvent(QPaintEvent *event)
     option.initFrom(this);
     option.rect = rect();
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+void HScrollBar::wheelEvent(QWheelEvent *event)
+{
+    // As on a slider: turning the wheel up or right raises the value. A
+    // scroll bar turns the horizontal direction round once more, for content.
+    QAbstractSlider::wheelEvent(event);
 }

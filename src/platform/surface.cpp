@@ -34,19 +34,18 @@ void Surface::print(const QString &line)
         m_drawing.fill(Qt::transparent);
     }
 
+    // A line below the bottom edge is drawn nowhere, and not read out.
     const QFontMetrics metrics(font());
-    if (!line.isEmpty()) {
+    if (m_currentY < height()) {
         QPainter painter(&m_drawing);
         painter.setFont(font());
         painter.setPen(palette().color(foregroundRole()));
         painter.drawText(QPointF(0, m_currentY + metrics.ascent()), line);
+        m_printed.append(line);
+        setAccessibleDescription(m_printed.join(u'\n'));
+        update();
     }
     m_currentY += metrics.height();
-    update();
-
-    // What is printed is read out too.
-    m_printed.append(line);
-    setAccessibleDescription(m_printed.join(u'\n'));
 }
 
 void Surface::paintEvent(QPaintEvent *event)
