@@ -32,12 +32,3 @@ set(CPACK_TINCT_DOCDIR ${CMAKE_INSTALL_DOCDIR})
 set(CPACK_TINCT_MANDIR ${CMAKE_INSTALL_MANDIR})
 
 include(CPack)
-
-if(BUILD_TESTING)
-    find_program(DPKG_DEB dpkg-deb REQUIRED)
-    # Makes the package as `cpack -G DEB` would and checks what it holds.
-    add_test(NAME package.deb_contents
-        COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/check-package.sh
-                ${CMAKE_CPACK_COMMAND} ${PROJECT_BINARY_DIR} ${PROJECT_VERSION})
-    set_tests_properties(package.deb_contents PROPERTIES TIMEOUT 300)
-endif()

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "forms/about.h"
 #include "forms/form1.h"
-#include "platform/colorvalue.h"
 #include "platform/controlcolors.h"
 #include "platform/hscrollbar.h"
 #include "platform/surface.h"
@@ -9,14 +9,15 @@
 #include "platform/windowregistry.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
-
-#include <memory>
+#include <optional>
 
 // Where a part of a scroll bar (an arrow, the track beside the thumb, the
 // thumb) is, as the style draws it.
@@ -24,93 +25,121 @@ inline QPoint subControlCenter(const QScrollBar &bar, QStyle::SubControl part)
 {
     QStyleOptionSlider option;
     option.initFrom(&bar);
-    option.subControls = QStyle::SC_All;
     option.orientation = bar.orientation();
-    option.minimum = bar.minimum();
     option.maximum = bar.maximum();
     option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
     option.pageStep = bar.pageStep();
-    option.upsideDown = bar.invertedAppearance();
     return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar).center();
 }
 
-inline void clickSubControl(QScrollBar &bar, QStyle::SubControl part)
-{
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, subControlCenter(bar, part));
-}
-
-// What every slider change must leave behind.
-inline void verifyColours(const Form1 &form)
+// What every slider change must leave behind: labels that read the sliders,
+// everything in the colour they make, and the sample text in its complement
+// unless a colour was picked for it by hand since.
+inline void verifyColours(const Form1 &form, std::optional<ColorValue> handPicked = {})
 {
     const ColorValue window = Compose(ChannelValue(form.HScroll1(0).value()),
                                       ChannelValue(form.HScroll1(1).value()),
                                       ChannelValue(form.HScroll1(2).value()));
-    QCOMPARE(form.backColor(), window);
-    QCOMPARE(backColor(form.Text1()), window);
-    QCOMPARE(backColor(form.Label2()), window);
-    QCOMPARE(backColor(form.Text2()), window);
-    QCOMPARE(foreColor(form.Text1()), WhiteColorValue - window);
+    for (qint16 i = 0; i <= 2; ++i)
+        QCOMPARE(form.Label1(i).text(), QString::number(form.HScroll1(i).value()));
+    for (const ColorValue colour : {form.backColor(), backColor(form.Text1()),
+                                    backColor(form.Label2()), backColor(form.Text2())})
+        QCOMPARE(colour, window);
+    QCOMPARE(foreColor(form.Text1()), handPicked.value_or(WhiteColorValue - window));
 }
 
-#define VERIFY_COLOURS(form) \
-    do { \
-        verifyColours(form); \
-        if (QTest::currentTestFailed()) \
-            return; \
-    } while (false)
-
-// Does what should end the program from inside its event loop, and returns
-// the loop's exit status; 99 when the program did not end within 5 seconds.
-inline int statusAfter(const std::function<void()> &action)
+// Lets the event loop run until nothing more is pending, deleting what was
+// closed, as the program's own loop would between two user actions.
+inline void settle()
 {
-    QTimer::singleShot(0, qApp, action);
-    QTimer timeout;
-    QObject::connect(&timeout, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
-    timeout.start(5000);
-    return QApplication::exec();
+    for (int i = 0; i < 4; ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
-// A control of the main window by its name in the tables of the tests.
-inline QWidget &controlNamed(const Form1 &form, const QString &name)
-{
-    if (name == u"Label2")
-        return form.Label2();
-    if (name == u"Text1")
-        return form.Text1();
-    if (name == u"Text2")
-        return form.Text2();
-    if (name == u"surface")
-        return form.surface();
-    const auto index = qint16(name.at(name.size() - 2).digitValue());
-    if (name.startsWith(u"HScroll1"))
-        return form.HScroll1(index);
-    return form.Label1(index);
-}
+// The ways a user closes a colour dialog; the first two keep the colour.
+enum class DialogAnswer { OkButton, ReturnKey, CancelButton, EscapeKey, CloseWindow };
 
-// Each test function starts a fresh program with its main window shown and
-// active, and ends it afterwards.
-class MainWindowTest : public QObject
+// While it lives, answers every modal colour dialog that comes up, as a user
+// would once the dialog has the focus: it notes what the dialog opened with,
+// sets the planned colour (also before a cancel, which must discard it) and
+// closes the dialog as planned. It polls from the event loop, so it finds
+// the dialog inside its own exec(); any other modal window is closed and
+// noted as a failure.
+class DialogAnswerer : public QObject
 {
-    Q_OBJECT
-
-protected Q_SLOTS:
-    void init()
+public:
+    struct Opening
     {
-        m_shell = std::make_unique<WindowRegistry>();
-        m_form = &WindowRegistry::get<Form1>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        QWidget *owner;
+        QColor openedWith;
+        bool accepted = false;
+    };
+
+    DialogAnswerer(DialogAnswer answer, QColor choice)
+        : m_answer(answer)
+        , m_choice(choice)
+    {
+        QTimer::singleShot(0, this, &DialogAnswerer::poll);
     }
 
-    void cleanup()
+    QList<Opening> openings;
+    QString failure;
+
+private:
+    void poll()
     {
-        m_shell.reset();
-        m_form = nullptr;
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QColorDialog *>(modal)) {
+            if (dialog->isActiveWindow() || ++m_waited > 500)
+                answer(*dialog);
+        } else if (modal) {
+            failure += modal->property("text").toString();
+            modal->close();
+        }
+        QTimer::singleShot(1, this, &DialogAnswerer::poll);
     }
 
-protected:
-    std::unique_ptr<WindowRegistry> m_shell;
-    Form1 *m_form = nullptr;
+    void answer(QColorDialog &dialog)
+    {
+        m_waited = 0;
+        Opening opening{dialog.parentWidget(), dialog.currentColor()};
+        dialog.setCurrentColor(m_choice);
+        const auto button = [&](QDialogButtonBox::StandardButton which) {
+            return dialog.findChild<QDialogButtonBox *>()->button(which);
+        };
+        QWidget *focus = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
+        switch (m_answer) {
+        case DialogAnswer::OkButton:
+            QTest::mouseClick(button(QDialogButtonBox::Ok), Qt::LeftButton);
+            break;
+        case DialogAnswer::CancelButton:
+            QTest::mouseClick(button(QDialogButtonBox::Cancel), Qt::LeftButton);
+            break;
+        case DialogAnswer::ReturnKey: // keys go where the focus is, as on screen
+            QTest::keyClick(focus, Qt::Key_Return);
+            break;
+        case DialogAnswer::EscapeKey:
+            QTest::keyClick(focus, Qt::Key_Escape);
+            break;
+        case DialogAnswer::CloseWindow:
+            dialog.close();
+            break;
+        }
+        if (dialog.isVisible()) {
+            failure += u"the colour dialog stayed open";
+            dialog.reject();
+        }
+        opening.accepted = dialog.result() == QDialog::Accepted;
+        // A window manager hands the focus back to the window the dialog
+        // belonged to; the offscreen platform leaves it in the hidden dialog.
+        if (opening.owner)
+            opening.owner->activateWindow();
+        openings.append(opening);
+    }
+
+    DialogAnswer m_answer;
+    QColor m_choice;
+    int m_waited = 0;
 };
