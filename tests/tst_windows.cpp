@@ -55,6 +55,7 @@ private Q_SLOTS:
 
     void layout();
     void load();
+    void pickedColour_data();
     void pickedColour();
     void onlyBareBackgroundOpensDialog_data();
     void onlyBareBackgroundOpensDialog();
@@ -137,9 +138,18 @@ void tst_Windows::load()
     QVERIFY(form.isHidden());
 }
 
+void tst_Windows::pickedColour_data()
+{
+    QTest::addColumn<bool>("inDialog");
+    QTest::newRow("picked in the dialog") << true;
+    QTest::newRow("given on the command line") << false;
+}
+
 void tst_Windows::pickedColour()
 {
-    // The sliders follow a colour picked for the window one by one, red
+    QFETCH(bool, inDialog);
+
+    // The sliders follow a colour taken for the window one by one, red
     // first, the window passing through mixed colours.
     QList<ColorValue> seen;
     for (qint16 i = 0; i <= 2; ++i) {
@@ -147,10 +157,14 @@ void tst_Windows::pickedColour()
                 [&] { seen.append(m_form->backColor()); });
     }
     DialogAnswerer answerer(DialogAnswer::OkButton, QColor(10, 20, 30));
-    QTest::mouseClick(&m_form->surface(), Qt::LeftButton, {}, BareBackground);
+    if (inDialog)
+        QTest::mouseClick(&m_form->surface(), Qt::LeftButton, {}, BareBackground);
+    else
+        m_form->takeWindowColor(0x001E140A);
 
-    QCOMPARE(answerer.openings.size(), 1);
-    QCOMPARE(answerer.openings[0].openedWith, QColor(200, 200, 200));
+    QCOMPARE(answerer.openings.size(), inDialog ? 1 : 0);
+    if (inDialog)
+        QCOMPARE(answerer.openings[0].openedWith, QColor(200, 200, 200));
     QCOMPARE(seen, (QList<ColorValue>{Compose(10, 200, 200), Compose(10, 20, 200), 0x001E140A}));
     verifyColours(*m_form);
 }

@@ -1,3 +1,5 @@
+#include "chosencolor.h"
+#include "commandline.h"
 #include "errorreport.h"
 #include "forms/form1.h"
 #include "platform/handlerguard.h"
@@ -7,13 +9,34 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
+
 int main(int argc, char **argv)
 {
+    nameApplication();
+    CommandLine commandLine;
+    {
+        // Read before the display is opened: --help and bad input need none.
+        const QCoreApplication reader(argc, argv);
+        if (const auto status = readCommandLine(QCoreApplication::arguments(), commandLine))
+            return *status;
+    }
+
     const auto application = createApplication(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.tinct.Tinct-64.png")));
     setHandlerErrorReport(ErrorReport::show);
     WindowRegistry windows;
+    const ChosenColor chosen(windows);
     endOnTerminationSignals(windows, application.get());
-    guarded([] { WindowRegistry::get<Form1>().show(); });
-    return QApplication::exec();
+    guarded([&commandLine] {
+        Form1 &form = WindowRegistry::get<Form1>();
+        if (commandLine.startColor)
+            form.takeWindowColor(*commandLine.startColor);
+        form.show();
+    });
+
+    const int status = QApplication::exec();
+    if (status == EXIT_SUCCESS && commandLine.printColor)
+        std::printf("%s\n", qUtf8Printable(chosen.name()));
+    return status;
 }

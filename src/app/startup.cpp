@@ -60,12 +60,15 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 
 } // namespace
 
-std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
+void nameApplication()
 {
     QApplication::setApplicationName(QStringLiteral("tinct"));
     QApplication::setApplicationVersion(QStringLiteral(TINCT_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(TINCT_APP_ID));
+}
 
+std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
+{
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);

@@ -4,6 +4,9 @@
 
 class QApplication;
 
+// Names the program, for Qt, the desktop and --version.
+void nameApplication();
+
 // Creates the application object. Where the windowing system cannot start
 // it exits with status 1, instead of aborting: with one line where no
 // display answers, and with Qt's own words for any other cause.

@@ -139,14 +139,7 @@ void Form1::HScroll1_Change(qint16 Index)
 
 void Form1::Form_Click()
 {
-    setBackColor(pickColor(backColor()));
-
-    // LongToRGB reduces what it is given to 0: hand it a copy.
-    ColorValue color = backColor();
-    CheckedArray<quint8> anRGB(0, 2);
-    LongToRGB(color, anRGB);
-    for (qint16 i = 0; i <= 2; ++i)
-        HScroll1(i).setValue(anRGB(i));
+    takeWindowColor(pickColor(backColor()));
 }
 
 void Form1::Text1_Click()
@@ -162,6 +155,18 @@ void Form1::Text2_Click()
 void Form1::help_Click()
 {
     WindowRegistry::get<About>().bringToFront();
+}
+
+void Form1::takeWindowColor(ColorValue color)
+{
+    setBackColor(color);
+
+    // LongToRGB reduces what it is given to 0: hand it a copy.
+    ColorValue window = backColor();
+    CheckedArray<quint8> anRGB(0, 2);
+    LongToRGB(window, anRGB);
+    for (qint16 i = 0; i <= 2; ++i)
+        HScroll1(i).setValue(anRGB(i));
 }
 
 void Form1::LongToRGB(ColorValue &L, CheckedArray<quint8> &anRGB)

@@ -37,6 +37,10 @@ public:
     void Text2_Click();
     void help_Click();
 
+    // Takes a colour for the window as one picked from the dialog: the
+    // sliders move to it one by one, red first.
+    void takeWindowColor(ColorValue color);
+
     // Splits a colour into its red, green and blue bytes, reducing L to 0.
     static void LongToRGB(ColorValue &L, CheckedArray<quint8> &anRGB);
 

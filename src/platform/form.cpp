@@ -58,6 +58,8 @@ void Form::showEvent(QShowEvent *event)
 void Form::closeEvent(QCloseEvent *event)
 {
     QMainWindow::closeEvent(event);
-    if (event->isAccepted())
+    if (event->isAccepted()) {
         m_loaded = false;
+        Q_EMIT unloaded();
+    }
 }

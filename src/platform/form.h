@@ -33,6 +33,8 @@ Q_SIGNALS:
     // the focus came to it from another of the program's windows. Coming
     // back from another application to the window last active does not count.
     void activated();
+    // The window was closed, and is about to be deleted.
+    void unloaded();
 
 protected:
     bool event(QEvent *event) override;

@@ -66,21 +66,32 @@ open_about() {
     wait_until "About to be active" active "$ABOUT"
 }
 
-start_tinct
-wait_until "the main window" shown "$CAPTION"
-MAIN=$(window "$CAPTION")
-geometry "$MAIN"
-((W == 464)) || fail "the main window is $W px wide"
-CX=$X CY=$((Y + H - 213))
-expect_colours 200,200,200 55,55,55
+start_main() {
+    start_tinct "$@"
+    wait_until "the main window" shown "$CAPTION"
+    MAIN=$(window "$CAPTION")
+    geometry "$MAIN"
+    ((W == 464)) || fail "the main window is $W px wide"
+    CX=$X CY=$((Y + H - 213))
+}
 
-echo "a click on the red slider's right arrow, the wheel over the green one"
+echo "the colour chosen is printed when the program is asked to end"
+start_main --print
+expect_colours 200,200,200 55,55,55
+kill -TERM "$APP"
+wait_exit
+((STATUS == 0)) || fail "exit status $STATUS after SIGTERM"
+[[ $(<"$WORK/tinct.out") == '#c8c8c8' ]] || fail "printed '$(<"$WORK/tinct.out")' after SIGTERM"
+
+echo "a start colour; a click on the red slider's right arrow, the wheel over the green one"
+start_main --print --color teal
+expect_colours 0,128,128 255,127,127
 click 76 96
-expect_colours 205,200,200 50,55,55
+expect_colours 5,128,128 250,127,127
 click 40 128 4 # up
-expect_colours 205,215,200 50,40,55
+expect_colours 5,143,128 250,112,127
 click 40 128 7 # right
-expect_colours 205,230,200 50,25,55
+expect_colours 5,158,128 250,97,127
 
 echo "a colour picked in the dialog, by its HTML field"
 click 300 190
@@ -124,4 +135,5 @@ echo "Quit"
 click 388 184
 wait_exit
 ((STATUS == 0)) || fail "exit status $STATUS after Quit"
+[[ $(<"$WORK/tinct.out") == '#0a141e' ]] || fail "printed '$(<"$WORK/tinct.out")' after Quit"
 echo passed
