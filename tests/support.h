@@ -32,6 +32,18 @@ inline QPoint subControlCenter(const QScrollBar &bar, QStyle::SubControl part)
     return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar).center();
 }
 
+// The shown window of a class, found among the windows: the registry
+// would load one.
+template<typename Window>
+Window *shown()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<Window *>(widget); window && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
 // What every slider change must leave behind: labels that read the sliders,
 // everything in the colour they make, and the sample text in its complement
 // unless a colour was picked for it by hand since.
@@ -61,12 +73,10 @@ inline void settle()
 // The ways a user closes a colour dialog; the first two keep the colour.
 enum class DialogAnswer { OkButton, ReturnKey, CancelButton, EscapeKey, CloseWindow };
 
-// While it lives, answers every modal colour dialog that comes up, as a user
-// would once the dialog has the focus: it notes what the dialog opened with,
-// sets the planned colour (also before a cancel, which must discard it) and
-// closes the dialog as planned. It polls from the event loop, so it finds
-// the dialog inside its own exec(); any other modal window is closed and
-// noted as a failure.
+// While it lives, answers every colour dialog that comes up, once it has the
+// focus: notes what it opened with, sets the colour planned (also before a
+// cancel, which must discard it) and closes it as planned. Any other modal
+// window, the error report say, is closed and noted as a failure.
 class DialogAnswerer : public QObject
 {
 public:
@@ -106,27 +116,18 @@ private:
         m_waited = 0;
         Opening opening{dialog.parentWidget(), dialog.currentColor()};
         dialog.setCurrentColor(m_choice);
-        const auto button = [&](QDialogButtonBox::StandardButton which) {
-            return dialog.findChild<QDialogButtonBox *>()->button(which);
-        };
-        QWidget *focus = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
-        switch (m_answer) {
-        case DialogAnswer::OkButton:
-            QTest::mouseClick(button(QDialogButtonBox::Ok), Qt::LeftButton);
-            break;
-        case DialogAnswer::CancelButton:
-            QTest::mouseClick(button(QDialogButtonBox::Cancel), Qt::LeftButton);
-            break;
-        case DialogAnswer::ReturnKey: // keys go where the focus is, as on screen
-            QTest::keyClick(focus, Qt::Key_Return);
-            break;
-        case DialogAnswer::EscapeKey:
-            QTest::keyClick(focus, Qt::Key_Escape);
-            break;
-        case DialogAnswer::CloseWindow:
+        auto *buttons = dialog.findChild<QDialogButtonBox *>();
+        QWidget *focus = dialog.focusWidget() ? dialog.focusWidget() : &dialog; // keys go there
+        if (m_answer == DialogAnswer::OkButton || m_answer == DialogAnswer::CancelButton)
+            QTest::mouseClick(buttons->button(m_answer == DialogAnswer::OkButton
+                                                      ? QDialogButtonBox::Ok
+                                                      : QDialogButtonBox::Cancel),
+                              Qt::LeftButton);
+        else if (m_answer == DialogAnswer::CloseWindow)
             dialog.close();
-            break;
-        }
+        else
+            QTest::keyClick(focus,
+                            m_answer == DialogAnswer::ReturnKey ? Qt::Key_Return : Qt::Key_Escape);
         if (dialog.isVisible()) {
             failure += u"the colour dialog stayed open";
             dialog.reject();

@@ -11,10 +11,11 @@ namespace {
 
 constexpr int BadUsage = 2;
 
-QString tr(const char *text)
+// The texts of the command line, in the user's language.
+struct Texts
 {
-    return QCoreApplication::translate("CommandLine", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 // Qt's own options, which QApplication reads and takes away later: known
 // here, so that they are not refused, and not shown in the help.
@@ -36,7 +37,7 @@ QList<QCommandLineOption> qtOptions()
 int refuse(const QString &message)
 {
     std::fprintf(stderr, "tinct: %s\n%s\n", qUtf8Printable(message),
-                 qUtf8Printable(tr("Try 'tinct --help'.")));
+                 qUtf8Printable(Texts::tr("Try 'tinct --help'.")));
     return BadUsage;
 }
 
@@ -48,10 +49,10 @@ QString complaint(const QCommandLineParser &parser, const QStringList &arguments
         const QString option = argument.section(u'=', 0, 0);
         if (!unknown.isEmpty() && argument.startsWith(u'-')
             && QStringView(option).sliced(option.startsWith(u"--") ? 2 : 1) == unknown.first())
-            return tr("unknown option '%1'").arg(option);
+            return Texts::tr("unknown option '%1'").arg(option);
     }
     if (arguments.last() == u"--color" || arguments.last() == u"-color")
-        return tr("option '%1' needs a value").arg(arguments.last());
+        return Texts::tr("option '%1' needs a value").arg(arguments.last());
     return parser.errorText();
 }
 
@@ -63,19 +64,20 @@ std::optional<int> readCommandLine(const QStringList &arguments, CommandLine &co
     // As Qt's own options are written: -style, not -s -t -y -l -e.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-            tr("Choose a window color with red, green and blue sliders.\n"
-               "Qt's own options, such as -platform, -display and -style, work too."));
+            Texts::tr("Choose a window color with red, green and blue sliders.\n"
+                      "Qt's own options, such as -platform, -display and -style, work too."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  tr("Show this help and exit."));
+                                  Texts::tr("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     tr("Show the version and exit."));
+                                     Texts::tr("Show the version and exit."));
     const QCommandLineOption color(
             QStringLiteral("color"),
-            tr("Start with COLOR as the window color: #rgb, #rrggbb or a name such as teal."),
-            tr("COLOR"));
-    const QCommandLineOption print(
-            QStringLiteral("print"),
-            tr("When the program ends, write the window color to standard output as #rrggbb."));
+            Texts::tr(
+                    "Start with COLOR as the window color: #rgb, #rrggbb or a name such as teal."),
+            Texts::tr("COLOR"));
+    const QCommandLineOption print(QStringLiteral("print"),
+                                   Texts::tr("When the program ends, write the window color to "
+                                             "standard output as #rrggbb."));
     parser.addOptions({help, version, color, print});
     parser.addOptions(qtOptions());
 
@@ -90,12 +92,13 @@ std::optional<int> readCommandLine(const QStringList &arguments, CommandLine &co
         return EXIT_SUCCESS;
     }
     if (!parser.positionalArguments().isEmpty())
-        return refuse(tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        return refuse(
+                Texts::tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     if (parser.isSet(color)) {
         // Opaque colours only: a window has no transparency.
         const QColor start = QColor::fromString(parser.value(color));
         if (!start.isValid() || start.alpha() != 255)
-            return refuse(tr("invalid color '%1'").arg(parser.value(color)));
+            return refuse(Texts::tr("invalid color '%1'").arg(parser.value(color)));
         commandLine.startColor = toColorValue(start);
     }
     commandLine.printColor = parser.isSet(print);

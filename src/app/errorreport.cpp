@@ -13,18 +13,20 @@ namespace {
 
 QString runTimeError(int number, const QString &description)
 {
-    return QStringLiteral("Run-time error '%1':\n%2").arg(number).arg(description);
+    return QCoreApplication::translate("ErrorReport", "Run-time error '%1':\n%2")
+            .arg(number)
+            .arg(description);
 }
 
 QString messageFor(const std::exception *error)
 {
     if (const auto *runtime = dynamic_cast<const RuntimeError *>(error))
-        return runTimeError(runtime->number(), QString::fromUtf8(runtime->what()));
+        return runTimeError(runtime->number(), runtime->description());
     if (dynamic_cast<const std::bad_alloc *>(error))
-        return runTimeError(7, QStringLiteral("Out of memory"));
-    if (error)
-        return QStringLiteral("Run-time error:\n%1").arg(QString::fromUtf8(error->what()));
-    return QStringLiteral("Run-time error:\nUnknown error");
+        return runTimeError(7, QCoreApplication::translate("ErrorReport", "Out of memory"));
+    const QString description = error ? QString::fromUtf8(error->what())
+                                      : QCoreApplication::translate("ErrorReport", "Unknown error");
+    return QCoreApplication::translate("ErrorReport", "Run-time error:\n%1").arg(description);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "platform/handlerguard.h"
 #include "startup.h"
 #include "termination.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,15 +15,17 @@
 int main(int argc, char **argv)
 {
     nameApplication();
+    Translations translations;
     CommandLine commandLine;
     {
         // Read before the display is opened: --help and bad input need none.
         const QCoreApplication reader(argc, argv);
+        translations.install();
         if (const auto status = readCommandLine(QCoreApplication::arguments(), commandLine))
             return *status;
     }
 
-    const auto application = createApplication(argc, argv);
+    const auto application = createApplication(argc, argv, translations);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.tinct.Tinct-64.png")));
     setHandlerErrorReport(ErrorReport::show);
     WindowRegistry windows;

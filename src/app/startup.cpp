@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "translations.h"
 #include "version.h"
 
 #include <QApplication>
@@ -33,16 +34,25 @@ bool saysNoDisplay(const HeldMessage &message)
             || message.text.startsWith(u"Failed to create wl_display");
 }
 
+// The application object does not have the translations yet.
+const Translations *s_translations = nullptr;
+
+const char *const NoDisplay = QT_TRANSLATE_NOOP(
+        "Startup",
+        "cannot open a display: no X11 or Wayland display answered (check DISPLAY or "
+        "WAYLAND_DISPLAY)");
+const char *const NoWindowingSystem
+        = QT_TRANSLATE_NOOP("Startup", "the windowing system could not be started:");
+
 [[noreturn]] void failToStart(const QString &fatal)
 {
-    if (std::any_of(s_held.cbegin(), s_held.cend(), saysNoDisplay)) {
-        std::fputs("tinct: cannot open a display: no X11 or Wayland display answered "
-                   "(check DISPLAY or WAYLAND_DISPLAY)\n",
-                   stderr);
-    } else {
+    const bool noDisplay = std::any_of(s_held.cbegin(), s_held.cend(), saysNoDisplay);
+    std::fprintf(stderr, "tinct: %s\n",
+                 qUtf8Printable(s_translations->translate(
+                         "Startup", noDisplay ? NoDisplay : NoWindowingSystem)));
+    if (!noDisplay) {
         // Anything else, a missing platform plugin say, is best told in
         // the platform's own words.
-        std::fputs("tinct: the windowing system could not be started:\n", stderr);
         for (const HeldMessage &message : std::as_const(s_held))
             std::fprintf(stderr, "%s\n", qUtf8Printable(message.text));
         std::fprintf(stderr, "%s\n", qUtf8Printable(fatal.trimmed()));
@@ -67,8 +77,9 @@ void nameApplication()
     QApplication::setDesktopFileName(QStringLiteral(TINCT_APP_ID));
 }
 
-std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
+std::unique_ptr<QApplication> createApplication(int &argc, char **argv, Translations &translations)
 {
+    s_translations = &translations;
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
@@ -79,5 +90,6 @@ std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
         qt_message_output(message.type, context, message.text);
     }
     s_held.clear();
+    translations.install();
     return application;
 }

@@ -29,9 +29,9 @@ Form1::Form1()
     , m_Text1(new TextBox(&surface()))
     , m_Text2(new TextBox(&surface()))
     , m_CommonDialog1(new CommonDialog(this))
-    , m_help(menuBar()->addAction(u"&Help"_s))
+    , m_help(menuBar()->addAction(tr("&Help")))
 {
-    setWindowTitle(u"Use sliders or click window to choose window color."_s);
+    setWindowTitle(tr("Use sliders or click window to choose window color."));
     m_help->setObjectName(u"help"_s);
     for (qint16 i = 0; i <= 2; ++i) {
         m_HScroll1(i) = new HScrollBar(&surface());
@@ -48,12 +48,12 @@ void Form1::layOutControls()
     const QFont label = fontOf(u"MS Sans Serif"_s, 12, QFont::Normal, QFont::SansSerif);
     const QFont value = fontOf(u"MS Sans Serif"_s, 9.75, QFont::Bold, QFont::SansSerif);
 
-    Label2().setText(u"Click textbox to change its color."_s);
+    Label2().setText(tr("Click textbox to change its color."));
     Label2().setTextFormat(Qt::PlainText);
     Label2().setFont(label);
     place(Label2(), 2880, 360, 3615, 375);
 
-    Text1().setText(u"Text"_s);
+    Text1().setText(tr("Text"));
     Text1().setFont(fontOf(u"Times New Roman"_s, 48, QFont::Bold, QFont::Serif));
     Text1().setFrame(false);
     place(Text1(), 2880, 720, 2415, 1095);
@@ -68,7 +68,7 @@ void Form1::layOutControls()
         place(Label1(i), 1320, 1320 + 480 * i, 615, 255);
     }
 
-    Text2().setText(u"Quit"_s);
+    Text2().setText(tr("Quit"));
     Text2().setReadOnly(true);
     Text2().setFont(label);
     place(Text2(), 5520, 2520, 615, 495);
@@ -84,21 +84,23 @@ void Form1::describeControls()
 {
     // Screen readers read the sliders' values, and the labels by their
     // captions, as these change.
-    const QString channels[] = {u"Red"_s, u"Green"_s, u"Blue"_s};
+    const QString channels[][3]
+            = {{tr("Red"), tr("Red channel of the window color, 0 to 255"), tr("Red value")},
+               {tr("Green"), tr("Green channel of the window color, 0 to 255"), tr("Green value")},
+               {tr("Blue"), tr("Blue channel of the window color, 0 to 255"), tr("Blue value")}};
     for (qint16 i = 0; i <= 2; ++i) {
-        HScroll1(i).setAccessibleName(channels[i]);
-        HScroll1(i).setAccessibleDescription(
-                u"%1 channel of the window color, 0 to 255"_s.arg(channels[i]));
-        Label1(i).setAccessibleDescription(u"%1 value"_s.arg(channels[i]));
+        HScroll1(i).setAccessibleName(channels[i][0]);
+        HScroll1(i).setAccessibleDescription(channels[i][1]);
+        Label1(i).setAccessibleDescription(channels[i][2]);
     }
-    surface().setAccessibleName(u"Window color"_s);
-    surface().setAccessibleDescription(u"Click the background to choose the window color"_s);
-    Text1().setAccessibleName(u"Sample text"_s);
+    surface().setAccessibleName(tr("Window color"));
+    surface().setAccessibleDescription(tr("Click the background to choose the window color"));
+    Text1().setAccessibleName(tr("Sample text"));
     Text1().setAccessibleDescription(
-            u"Drawn in the complement of the window color; click it to choose its color"_s);
-    Text2().setAccessibleName(u"Quit"_s);
-    Text2().setAccessibleDescription(u"Click to end the program"_s);
-    help().setStatusTip(u"Show how to use this window"_s);
+            tr("Drawn in the complement of the window color; click it to choose its color"));
+    Text2().setAccessibleName(tr("Quit"));
+    Text2().setAccessibleDescription(tr("Click to end the program"));
+    help().setStatusTip(tr("Show how to use this window"));
 }
 
 void Form1::connectHandlers()

@@ -3,6 +3,7 @@
 #include "runtimeerror.h"
 
 #include <QColor>
+#include <QCoreApplication>
 
 #include <cfenv>
 #include <cmath>
@@ -30,14 +31,16 @@ ColorValue Complement(ColorValue color)
 QColor toQColor(ColorValue color)
 {
     if (color < 0 || color > WhiteColorValue)
-        throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue, "not an RGB color");
+        throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue,
+                           QT_TRANSLATE_NOOP("RuntimeError", "not an RGB color"));
     return {color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF};
 }
 
 ColorValue toColorValue(const QColor &color)
 {
     if (!color.isValid())
-        throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue, "no color");
+        throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue,
+                           QT_TRANSLATE_NOOP("RuntimeError", "no color"));
     const QColor rgb = color.toRgb();
     return Compose(ChannelValue(rgb.red()), ChannelValue(rgb.green()), ChannelValue(rgb.blue()));
 }

@@ -2,6 +2,7 @@
 
 #include "runtimeerror.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -24,8 +25,9 @@ void Surface::setBackColor(ColorValue color)
 void Surface::print(const QString &line)
 {
     if (!m_autoRedraw)
-        throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue,
-                           "printing needs a persistent drawing surface");
+        throw RuntimeError(
+                RuntimeError::Kind::InvalidPropertyValue,
+                QT_TRANSLATE_NOOP("RuntimeError", "printing needs a persistent drawing surface"));
 
     if (m_drawing.isNull()) {
         const qreal ratio = devicePixelRatioF();

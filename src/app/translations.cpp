@@ -1,0 +1,38 @@
+#include "translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+
+using namespace Qt::StringLiterals;
+
+Translations::Translations()
+{
+    // The user's languages, most wanted first; the first that the program
+    // speaks wins, and English, that of the sources, needs no translation.
+    for (QString language : QLocale().uiLanguages()) {
+        language.replace(u'-', u'_');
+        if (language == u"C" || language == u"en" || language.startsWith(u"en_"))
+            return;
+        // Loading falls back from tinct_de_AT to tinct_de, and so on.
+        if (m_program.load(u":/i18n/tinct_"_s + language)) {
+            (void)m_qt.load(u"qtbase_"_s + language,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            return;
+        }
+    }
+}
+
+void Translations::install()
+{
+    for (QTranslator *translator : {&m_qt, &m_program}) {
+        if (!translator->isEmpty())
+            QCoreApplication::installTranslator(translator);
+    }
+}
+
+QString Translations::translate(const char *context, const char *text) const
+{
+    const QString translated = m_program.translate(context, text);
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}

@@ -1,0 +1,201 @@
+#!/usr/bin/env bash
+# The real tinct, used as a person would: on an X server (Xvfb) under a
+# window manager (openbox), with the mouse and the keyboard, and read from
+# screenshots; then natively on Wayland, in Weston's headless compositor.
+# Usage: e2e.sh PATH/TO/tinct. What it leaves is kept in ./e2e/ on failure.
+set -euo pipefail
+
+TINCT=$(realpath "${1:?usage: $0 PATH/TO/tinct}")
+WORK=$PWD/e2e
+rm -rf "$WORK"
+mkdir -m 700 -p "$WORK"
+cd "$WORK"
+PIDS=() # servers to stop at the end
+APP=    # tinct, while it runs
+SHOT=$WORK/shot.png
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+cleanup() {
+    local status=$?
+    kill $APP "${PIDS[@]}" 2>/dev/null || true
+    wait 2>/dev/null || true
+    if ((status == 0)); then rm -rf "$WORK"; else tail -n 20 "$WORK"/*.err >&2 || true; fi
+}
+trap cleanup EXIT
+
+# True while process $1 runs (an ended child that was not waited for still
+# answers kill -0).
+alive() { [[ -r /proc/$1/stat && $(cut -d' ' -f3 "/proc/$1/stat") != Z ]]; }
+
+# wait_until WHAT COMMAND...: polls COMMAND for up to 10 s, and gives up at
+# once when tinct has ended.
+wait_until() {
+    local what=$1 deadline=$((SECONDS + 10))
+    shift
+    until "$@"; do
+        [[ -z $APP ]] || alive "$APP" || fail "tinct ended while waiting for $what"
+        ((SECONDS < deadline)) || fail "gave up after 10 s waiting for $what"
+        sleep 0.05
+    done
+}
+
+# The desktop's own Qt settings would change what is on screen.
+start_tinct() {
+    env -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR XDG_CONFIG_HOME="$WORK" \
+        XDG_RUNTIME_DIR="$WORK" "$TINCT" "$@" >"$WORK/tinct.out" 2>"$WORK/tinct.err" &
+    APP=$!
+}
+
+# end_tinct HOW OUTPUT: waits for tinct to end, and checks status 0 and
+# what it printed.
+end_tinct() {
+    local pid=$APP status=0
+    APP=
+    wait_until "tinct to end" eval "! alive $pid"
+    wait "$pid" || status=$?
+    ((status == 0)) || fail "exit status $status after $1"
+    [[ $(<"$WORK/tinct.out") == "$2" ]] || fail "printed '$(<"$WORK/tinct.out")' after $1"
+}
+
+# count X Y W H R,G,B: the pixels of exactly that colour in a rectangle.
+count() {
+    convert "$SHOT" -crop "$3x$4+$1+$2" +repage -fill white -opaque "rgb($5)" \
+        -fill black +opaque white -format '%[fx:round(mean*w*h)]' info:
+}
+
+echo "--- X11"
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>display 2>xvfb.err &
+PIDS+=($!)
+wait_until "Xvfb" grep -q '^[0-9]' display
+export DISPLAY=:$(<display)
+unset WAYLAND_DISPLAY
+openbox --sm-disable 2>openbox.err &
+PIDS+=($!)
+wait_until "the window manager" eval 'wmctrl -m >/dev/null 2>&1'
+
+CAPTION='Use sliders or click window to choose window color.'
+window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+shown() { [[ -n $(window "$1") ]]; }
+active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
+# Sets X Y H to a window's client area on the screen.
+geometry() {
+    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $4}
+        /Absolute upper-left Y/ {print "Y=" $4} /Height/ {print "H=" $2}')"
+}
+# point_at X Y: --sync waits for ever for a pointer that is already there.
+point_at() {
+    [[ $(xdotool getmouselocation) == "x:$1 y:$2 "* ]] || xdotool mousemove --sync "$1" "$2"
+}
+# click X Y [BUTTON], in the main window's client area (below its menu bar).
+click() {
+    point_at $((CX + $1)) $((CY + $2))
+    xdotool click "${3:-1}"
+}
+# The window colour behind the sliders, and the sample text in its colour.
+colours_are() {
+    import -window root "$SHOT" && (($(count $((CX + 300)) $((CY + 190)) 1 1 "$1") == 1)) &&
+        (($(count $((CX + 192)) $((CY + 48)) 161 73 "$2") >= 300))
+}
+expect_colours() { wait_until "window $1 with text $2" colours_are "$1" "$2"; }
+start_main() {
+    start_tinct "$@"
+    wait_until "the main window" shown "$CAPTION"
+    MAIN=$(window "$CAPTION")
+    geometry "$MAIN"
+    CX=$X CY=$((Y + H - 213))
+}
+# About shows N (1 or 2) blocks of instructions from its top-left corner,
+# six lines of about 12 px each: the rows of its client area that hold ink.
+blocks_are() {
+    local rows
+    import -window root "$SHOT"
+    rows=$(convert "$SHOT" -crop "312x109+$AX+$AY" +repage -colorspace gray -threshold 50% \
+        -negate -scale '1x109!' -depth 8 txt:- | awk -F '[,:]' 'NR > 1 && !/#000000/ {print $2}')
+    (($(head -n 1 <<<"$rows") <= 4)) && (($(tail -n 1 <<<"$rows") < 74 ? $1 == 1 : $1 == 2))
+}
+click_about() {
+    point_at $((AX + 300)) $((AY + 100))
+    xdotool click 1
+}
+open_about() {
+    xdotool key alt+h
+    wait_until "the About window" shown About
+    ABOUT=$(window About)
+    geometry "$ABOUT"
+    AX=$X AY=$Y
+    wait_until "About to be active" active "$ABOUT"
+}
+
+echo "a start colour; a click on the red slider's right arrow, the wheel over the green one"
+start_main --print --color teal
+expect_colours 0,128,128 255,127,127
+click 76 96
+expect_colours 5,128,128 250,127,127
+click 40 128 4 # up
+expect_colours 5,143,128 250,112,127
+click 40 128 7 # right
+expect_colours 5,158,128 250,97,127
+
+echo "a colour picked in the dialog, by its HTML field"
+click 300 190
+wait_until "the colour dialog" shown "Select Color"
+wait_until "the colour dialog to be active" active "$(window "Select Color")"
+xdotool key alt+h ctrl+a type '#0a141e'
+xdotool key Return
+expect_colours 10,20,30 245,235,225
+
+echo "About prints when it becomes active from the main window, not from elsewhere"
+open_about
+wait_until "one block of instructions" blocks_are 1
+xmessage -geometry +0+0 'another program' &
+PIDS+=($!)
+wait_until "the other program's window" shown xmessage
+point_at 60 40 # its text
+xdotool click 1
+click_about
+wait_until "About to be active again" active "$ABOUT"
+sleep 0.5 # time enough to print, were it to
+blocks_are 1 || fail "About printed when it came back from another program"
+click 100 95 # the red value label: nothing but the focus
+wait_until "the main window to be active" active "$MAIN"
+click_about
+wait_until "a second block of instructions" blocks_are 2
+
+echo "Help brings a minimised About back; a closed one comes back fresh"
+xdotool windowminimize --sync "$ABOUT"
+click 100 95
+xdotool key alt+h
+wait_until "About to be active again" active "$ABOUT"
+wmctrl -c About
+wait_until "About to close" eval '! shown About'
+click 100 95
+open_about
+wait_until "one block of instructions" blocks_are 1
+
+echo "Quit"
+click 388 184
+end_tinct Quit '#0a141e'
+
+echo "--- Wayland: headless Weston has no input devices, so this run checks"
+echo "start-up, drawing and ending only"
+kill "${PIDS[@]}"
+unset DISPLAY
+export XDG_RUNTIME_DIR=$WORK WAYLAND_DISPLAY=wayland-e2e QT_QPA_PLATFORM=wayland
+weston --backend=headless-backend.so --use-pixman --debug --socket=wayland-e2e \
+    --width=1024 --height=768 >weston.err 2>&1 &
+PIDS=($!)
+wait_until "Weston" test -S "$WORK/wayland-e2e"
+WAYLAND_DEBUG=client start_tinct --print
+drawn() {
+    rm -f wayland-screenshot-*.png
+    weston-screenshooter 2>/dev/null && mv wayland-screenshot-*.png "$SHOT" &&
+        (($(count 0 0 1024 768 200,200,200) > 50000 && $(count 0 0 1024 768 55,55,55) >= 300))
+}
+wait_until "the window in its colours" drawn
+grep -q 'set_app_id("org.tinct.Tinct")' tinct.err || fail "the window's app id is not org.tinct.Tinct"
+kill -TERM "$APP"
+end_tinct SIGTERM '#c8c8c8'
+echo passed
