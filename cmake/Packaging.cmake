@@ -22,6 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Fonts are loaded at run time, so shlibdeps cannot see this one: the program
 # asks for Liberation Sans and Serif as metric-compatible stand-ins.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# Native on a Wayland desktop, and Qt's own texts (the colour dialog's, the
+# message box's) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
 # Debian's copyright file, changelog and compressed man page go only into

@@ -5,75 +5,76 @@
     <name>About</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Návod</translation>
     </message>
     <message>
         <source>Use the sliders to change the window color, </source>
-        <translation type="unfinished"></translation>
+        <translation>Pomocí posuvníků změňte barvu okna, </translation>
     </message>
     <message>
         <source>or click on the window to use a color picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>nebo klikněte na okno a použijte výběr barvy.</translation>
     </message>
     <message>
         <source>The text will change to the window&apos;s complementary color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Text změní barvu na doplňkovou barvu okna.</translation>
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím na text jej můžete ručně změnit.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;tinct --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podrobnosti získáte příkazem &apos;tinct --help&apos;.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>neznámý přepínač &apos;%1&apos;</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>přepínač &apos;%1&apos; vyžaduje hodnotu</translation>
     </message>
     <message>
         <source>Choose a window color with red, green and blue sliders.
 Qt&apos;s own options, such as -platform, -display and -style, work too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Výběr barvy okna pomocí posuvníků pro červenou, zelenou a modrou.
+Fungují i vlastní přepínače Qt, například -platform, -display a -style.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazí tuto nápovědu a skončí.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazí verzi a skončí.</translation>
     </message>
     <message>
         <source>Start with COLOR as the window color: #rgb, #rrggbb or a name such as teal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustí se s barvou okna BARVA: #rgb, #rrggbb nebo název, například teal.</translation>
     </message>
     <message>
         <source>COLOR</source>
-        <translation type="unfinished"></translation>
+        <translation>BARVA</translation>
     </message>
     <message>
         <source>When the program ends, write the window color to standard output as #rrggbb.</source>
-        <translation type="unfinished"></translation>
+        <translation>Při ukončení programu vypíše barvu okna na standardní výstup ve tvaru #rrggbb.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>neočekávaný argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>neplatná barva &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -81,153 +82,155 @@ Qt&apos;s own options, such as -platform, -display and -style, work too.</source
     <message>
         <source>Run-time error &apos;%1&apos;:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba za běhu &apos;%1&apos;:
+%2</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedostatek paměti</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Neznámá chyba</translation>
     </message>
     <message>
         <source>Run-time error:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba za běhu:
+%1</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nápověda</translation>
     </message>
     <message>
         <source>Use sliders or click window to choose window color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barvu okna vyberte posuvníky nebo kliknutím na okno.</translation>
     </message>
     <message>
         <source>Click textbox to change its color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím na text změníte barvu.</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Červená</translation>
     </message>
     <message>
         <source>Red channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Červený kanál barvy okna, 0 až 255</translation>
     </message>
     <message>
         <source>Red value</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota červené</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelená</translation>
     </message>
     <message>
         <source>Green channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelený kanál barvy okna, 0 až 255</translation>
     </message>
     <message>
         <source>Green value</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota zelené</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Modrá</translation>
     </message>
     <message>
         <source>Blue channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Modrý kanál barvy okna, 0 až 255</translation>
     </message>
     <message>
         <source>Blue value</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota modré</translation>
     </message>
     <message>
         <source>Window color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barva okna</translation>
     </message>
     <message>
         <source>Click the background to choose the window color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím na pozadí vyberete barvu okna</translation>
     </message>
     <message>
         <source>Sample text</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukázkový text</translation>
     </message>
     <message>
         <source>Drawn in the complement of the window color; click it to choose its color</source>
-        <translation type="unfinished"></translation>
+        <translation>Vykreslen barvou doplňkovou k barvě okna; kliknutím vyberete jeho barvu</translation>
     </message>
     <message>
         <source>Click to end the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím ukončíte program</translation>
     </message>
     <message>
         <source>Show how to use this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazí, jak toto okno používat</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>not an RGB color</source>
-        <translation type="unfinished"></translation>
+        <translation>není barva RGB</translation>
     </message>
     <message>
         <source>no color</source>
-        <translation type="unfinished"></translation>
+        <translation>žádná barva</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Přetečení</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Index mimo rozsah</translation>
     </message>
     <message>
         <source>Floating-point error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba v plovoucí řádové čárce</translation>
     </message>
     <message>
         <source>Cancel was selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Byla zvolena možnost Zrušit</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Neplatná hodnota vlastnosti</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>printing needs a persistent drawing surface</source>
-        <translation type="unfinished"></translation>
+        <translation>tisk vyžaduje trvalou kreslicí plochu</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>cannot open a display: no X11 or Wayland display answered (check DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation type="unfinished"></translation>
+        <translation>nelze otevřít displej: neodpověděl žádný displej X11 ani Wayland (zkontrolujte DISPLAY nebo WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>the windowing system could not be started:</source>
-        <translation type="unfinished"></translation>
+        <translation>okenní systém se nepodařilo spustit:</translation>
     </message>
 </context>
 </TS>

@@ -5,75 +5,76 @@
     <name>About</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Anleitung</translation>
     </message>
     <message>
         <source>Use the sliders to change the window color, </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fensterfarbe mit den Schiebereglern ändern </translation>
     </message>
     <message>
         <source>or click on the window to use a color picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>oder zur Farbauswahl auf das Fenster klicken.</translation>
     </message>
     <message>
         <source>The text will change to the window&apos;s complementary color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text nimmt die Komplementärfarbe des Fensters an.</translation>
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf den Text klicken, um seine Farbe selbst zu wählen.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;tinct --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe „tinct --help“.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Option „%1“ braucht einen Wert</translation>
     </message>
     <message>
         <source>Choose a window color with red, green and blue sliders.
 Qt&apos;s own options, such as -platform, -display and -style, work too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Fensterfarbe mit Schiebereglern für Rot, Grün und Blau wählen.
+Auch die Qt-eigenen Optionen wie -platform, -display und -style werden unterstützt.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version anzeigen und beenden.</translation>
     </message>
     <message>
         <source>Start with COLOR as the window color: #rgb, #rrggbb or a name such as teal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit FARBE als Fensterfarbe starten: #rgb, #rrggbb oder ein Name wie teal.</translation>
     </message>
     <message>
         <source>COLOR</source>
-        <translation type="unfinished"></translation>
+        <translation>FARBE</translation>
     </message>
     <message>
         <source>When the program ends, write the window color to standard output as #rrggbb.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Programmende die Fensterfarbe als #rrggbb auf die Standardausgabe schreiben.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Farbe „%1“</translation>
     </message>
 </context>
 <context>
@@ -81,153 +82,155 @@ Qt&apos;s own options, such as -platform, -display and -style, work too.</source
     <message>
         <source>Run-time error &apos;%1&apos;:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeitfehler &apos;%1&apos;:
+%2</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Speicher</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
     <message>
         <source>Run-time error:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeitfehler:
+%1</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Use sliders or click window to choose window color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fensterfarbe mit den Schiebereglern oder per Klick ins Fenster wählen.</translation>
     </message>
     <message>
         <source>Click textbox to change its color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Umfärben Text anklicken.</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Red channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotanteil der Fensterfarbe, 0 bis 255</translation>
     </message>
     <message>
         <source>Red value</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotwert</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Green channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Grünanteil der Fensterfarbe, 0 bis 255</translation>
     </message>
     <message>
         <source>Green value</source>
-        <translation type="unfinished"></translation>
+        <translation>Grünwert</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Blue channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Blauanteil der Fensterfarbe, 0 bis 255</translation>
     </message>
     <message>
         <source>Blue value</source>
-        <translation type="unfinished"></translation>
+        <translation>Blauwert</translation>
     </message>
     <message>
         <source>Window color</source>
-        <translation type="unfinished"></translation>
+        <translation>Fensterfarbe</translation>
     </message>
     <message>
         <source>Click the background to choose the window color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund anklicken, um die Fensterfarbe zu wählen</translation>
     </message>
     <message>
         <source>Sample text</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieltext</translation>
     </message>
     <message>
         <source>Drawn in the complement of the window color; click it to choose its color</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Komplementärfarbe des Fensters dargestellt; anklicken, um seine Farbe zu wählen</translation>
     </message>
     <message>
         <source>Click to end the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um das Programm zu beenden</translation>
     </message>
     <message>
         <source>Show how to use this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Anleitung zu diesem Fenster anzeigen</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>not an RGB color</source>
-        <translation type="unfinished"></translation>
+        <translation>keine RGB-Farbe</translation>
     </message>
     <message>
         <source>no color</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Farbe</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
         <source>Floating-point error</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitkommafehler</translation>
     </message>
     <message>
         <source>Cancel was selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen wurde gewählt</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässiger Eigenschaftswert</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>printing needs a persistent drawing surface</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken erfordert eine dauerhafte Zeichenfläche</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>cannot open a display: no X11 or Wayland display answered (check DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation type="unfinished"></translation>
+        <translation>Display kann nicht geöffnet werden: kein X11- oder Wayland-Display hat geantwortet (DISPLAY oder WAYLAND_DISPLAY prüfen)</translation>
     </message>
     <message>
         <source>the windowing system could not be started:</source>
-        <translation type="unfinished"></translation>
+        <translation>das Fenstersystem konnte nicht gestartet werden:</translation>
     </message>
 </context>
 </TS>

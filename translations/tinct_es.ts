@@ -5,75 +5,76 @@
     <name>About</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrucciones</translation>
     </message>
     <message>
         <source>Use the sliders to change the window color, </source>
-        <translation type="unfinished"></translation>
+        <translation>Use los controles deslizantes para cambiar el color </translation>
     </message>
     <message>
         <source>or click on the window to use a color picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>de la ventana o haga clic en ella para usar un selector de color.</translation>
     </message>
     <message>
         <source>The text will change to the window&apos;s complementary color.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto cambiará al color complementario de la ventana.</translation>
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en el texto para cambiar su color manualmente.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;tinct --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe «tinct --help».</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida «%1»</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción «%1» necesita un valor</translation>
     </message>
     <message>
         <source>Choose a window color with red, green and blue sliders.
 Qt&apos;s own options, such as -platform, -display and -style, work too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el color de una ventana con controles deslizantes de rojo, verde y azul.
+También funcionan las opciones propias de Qt, como -platform, -display y -style.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda y sale.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión y sale.</translation>
     </message>
     <message>
         <source>Start with COLOR as the window color: #rgb, #rrggbb or a name such as teal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza con COLOR como color de la ventana: #rgb, #rrggbb o un nombre como teal.</translation>
     </message>
     <message>
         <source>COLOR</source>
-        <translation type="unfinished"></translation>
+        <translation>COLOR</translation>
     </message>
     <message>
         <source>When the program ends, write the window color to standard output as #rrggbb.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al terminar el programa, escribe el color de la ventana en la salida estándar como #rrggbb.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>color no válido «%1»</translation>
     </message>
 </context>
 <context>
@@ -81,153 +82,155 @@ Qt&apos;s own options, such as -platform, -display and -style, work too.</source
     <message>
         <source>Run-time error &apos;%1&apos;:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido el error &apos;%1&apos; en tiempo de ejecución:
+%2</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insuficiente</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
     <message>
         <source>Run-time error:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error en tiempo de ejecución:
+%1</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda</translation>
     </message>
     <message>
         <source>Use sliders or click window to choose window color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Use los controles deslizantes o haga clic en la ventana para elegir su color.</translation>
     </message>
     <message>
         <source>Click textbox to change its color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse en el texto para colorearlo.</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Red channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal rojo del color de la ventana, de 0 a 255</translation>
     </message>
     <message>
         <source>Red value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor del rojo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Green channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal verde del color de la ventana, de 0 a 255</translation>
     </message>
     <message>
         <source>Green value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor del verde</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Blue channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal azul del color de la ventana, de 0 a 255</translation>
     </message>
     <message>
         <source>Blue value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor del azul</translation>
     </message>
     <message>
         <source>Window color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de la ventana</translation>
     </message>
     <message>
         <source>Click the background to choose the window color</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en el fondo para elegir el color de la ventana</translation>
     </message>
     <message>
         <source>Sample text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de muestra</translation>
     </message>
     <message>
         <source>Drawn in the complement of the window color; click it to choose its color</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujado en el color complementario al de la ventana; haga clic en él para elegir su color</translation>
     </message>
     <message>
         <source>Click to end the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para terminar el programa</translation>
     </message>
     <message>
         <source>Show how to use this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra cómo usar esta ventana</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>not an RGB color</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un color RGB</translation>
     </message>
     <message>
         <source>no color</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún color</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>El subíndice está fuera del intervalo</translation>
     </message>
     <message>
         <source>Floating-point error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de coma flotante</translation>
     </message>
     <message>
         <source>Cancel was selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Se seleccionó Cancelar</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de la propiedad no válido</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>printing needs a persistent drawing surface</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresión necesita una superficie de dibujo persistente</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>cannot open a display: no X11 or Wayland display answered (check DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir una pantalla: ninguna pantalla X11 o Wayland respondió (compruebe DISPLAY o WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>the windowing system could not be started:</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo iniciar el sistema de ventanas:</translation>
     </message>
 </context>
 </TS>

@@ -5,75 +5,76 @@
     <name>About</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d&apos;emploi</translation>
     </message>
     <message>
         <source>Use the sliders to change the window color, </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisez les curseurs pour changer la couleur de la fenêtre, </translation>
     </message>
     <message>
         <source>or click on the window to use a color picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>ou cliquez sur la fenêtre pour ouvrir un sélecteur de couleur.</translation>
     </message>
     <message>
         <source>The text will change to the window&apos;s complementary color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte prend la couleur complémentaire de celle de la fenêtre.</translation>
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur le texte pour en changer vous-même la couleur.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;tinct --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez « tinct --help ».</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option « %1 » inconnue</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option « %1 » nécessite une valeur</translation>
     </message>
     <message>
         <source>Choose a window color with red, green and blue sliders.
 Qt&apos;s own options, such as -platform, -display and -style, work too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la couleur d&apos;une fenêtre avec des curseurs rouge, vert et bleu.
+Les options propres à Qt, comme -platform, -display et -style, fonctionnent aussi.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
         <source>Start with COLOR as the window color: #rgb, #rrggbb or a name such as teal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer avec COULEUR comme couleur de fenêtre : #rgb, #rrggbb ou un nom comme teal.</translation>
     </message>
     <message>
         <source>COLOR</source>
-        <translation type="unfinished"></translation>
+        <translation>COULEUR</translation>
     </message>
     <message>
         <source>When the program ends, write the window color to standard output as #rrggbb.</source>
-        <translation type="unfinished"></translation>
+        <translation>À la fin du programme, écrire la couleur de la fenêtre sur la sortie standard au format #rrggbb.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument « %1 » inattendu</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>couleur « %1 » non valide</translation>
     </message>
 </context>
 <context>
@@ -81,153 +82,155 @@ Qt&apos;s own options, such as -platform, -display and -style, work too.</source
     <message>
         <source>Run-time error &apos;%1&apos;:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;exécution &apos;%1&apos; :
+%2</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
     <message>
         <source>Run-time error:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;exécution :
+%1</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Use sliders or click window to choose window color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisez les curseurs ou cliquez sur la fenêtre pour choisir sa couleur.</translation>
     </message>
     <message>
         <source>Click textbox to change its color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur le mot pour le colorer.</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Red channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Composante rouge de la couleur de la fenêtre, de 0 à 255</translation>
     </message>
     <message>
         <source>Red value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur du rouge</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Green channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Composante verte de la couleur de la fenêtre, de 0 à 255</translation>
     </message>
     <message>
         <source>Green value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur du vert</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Blue channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Composante bleue de la couleur de la fenêtre, de 0 à 255</translation>
     </message>
     <message>
         <source>Blue value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur du bleu</translation>
     </message>
     <message>
         <source>Window color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de la fenêtre</translation>
     </message>
     <message>
         <source>Click the background to choose the window color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur le fond pour choisir la couleur de la fenêtre</translation>
     </message>
     <message>
         <source>Sample text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte d&apos;exemple</translation>
     </message>
     <message>
         <source>Drawn in the complement of the window color; click it to choose its color</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiché dans la couleur complémentaire de celle de la fenêtre ; cliquez dessus pour choisir sa couleur</translation>
     </message>
     <message>
         <source>Click to end the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour quitter le programme</translation>
     </message>
     <message>
         <source>Show how to use this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le mode d&apos;emploi de cette fenêtre</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>not an RGB color</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une couleur RVB</translation>
     </message>
     <message>
         <source>no color</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune couleur</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indice n&apos;appartient pas à la sélection</translation>
     </message>
     <message>
         <source>Floating-point error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de virgule flottante</translation>
     </message>
     <message>
         <source>Cancel was selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler a été sélectionné</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de propriété non valide</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>printing needs a persistent drawing surface</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;impression nécessite une surface de dessin persistante</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>cannot open a display: no X11 or Wayland display answered (check DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ouvrir un affichage : aucun affichage X11 ou Wayland n&apos;a répondu (vérifiez DISPLAY ou WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>the windowing system could not be started:</source>
-        <translation type="unfinished"></translation>
+        <translation>le système de fenêtrage n&apos;a pas pu être démarré :</translation>
     </message>
 </context>
 </TS>

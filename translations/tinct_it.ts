@@ -5,75 +5,76 @@
     <name>About</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Istruzioni</translation>
     </message>
     <message>
         <source>Use the sliders to change the window color, </source>
-        <translation type="unfinished"></translation>
+        <translation>Usare i cursori per cambiare il colore della finestra </translation>
     </message>
     <message>
         <source>or click on the window to use a color picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>o fare clic sulla finestra per usare un selettore di colore.</translation>
     </message>
     <message>
         <source>The text will change to the window&apos;s complementary color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo assumerà il colore complementare della finestra.</translation>
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic sul testo per cambiarne il colore manualmente.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;tinct --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Provare «tinct --help».</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opzione «%1» sconosciuta</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;opzione «%1» richiede un valore</translation>
     </message>
     <message>
         <source>Choose a window color with red, green and blue sliders.
 Qt&apos;s own options, such as -platform, -display and -style, work too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sceglie il colore di una finestra con cursori per rosso, verde e blu.
+Funzionano anche le opzioni proprie di Qt, come -platform, -display e -style.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra questo aiuto ed esce.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la versione ed esce.</translation>
     </message>
     <message>
         <source>Start with COLOR as the window color: #rgb, #rrggbb or a name such as teal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia con COLORE come colore della finestra: #rgb, #rrggbb o un nome come teal.</translation>
     </message>
     <message>
         <source>COLOR</source>
-        <translation type="unfinished"></translation>
+        <translation>COLORE</translation>
     </message>
     <message>
         <source>When the program ends, write the window color to standard output as #rrggbb.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al termine del programma, scrive il colore della finestra sullo standard output come #rrggbb.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argomento «%1» inatteso</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>colore «%1» non valido</translation>
     </message>
 </context>
 <context>
@@ -81,153 +82,155 @@ Qt&apos;s own options, such as -platform, -display and -style, work too.</source
     <message>
         <source>Run-time error &apos;%1&apos;:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di run-time &apos;%1&apos;:
+%2</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria esaurita</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore sconosciuto</translation>
     </message>
     <message>
         <source>Run-time error:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di run-time:
+%1</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>Use sliders or click window to choose window color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usare i cursori o fare clic sulla finestra per sceglierne il colore.</translation>
     </message>
     <message>
         <source>Click textbox to change its color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic sul testo per colorarlo.</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosso</translation>
     </message>
     <message>
         <source>Red channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale rosso del colore della finestra, da 0 a 255</translation>
     </message>
     <message>
         <source>Red value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore del rosso</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Green channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale verde del colore della finestra, da 0 a 255</translation>
     </message>
     <message>
         <source>Green value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore del verde</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu</translation>
     </message>
     <message>
         <source>Blue channel of the window color, 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale blu del colore della finestra, da 0 a 255</translation>
     </message>
     <message>
         <source>Blue value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore del blu</translation>
     </message>
     <message>
         <source>Window color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore della finestra</translation>
     </message>
     <message>
         <source>Click the background to choose the window color</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic sullo sfondo per scegliere il colore della finestra</translation>
     </message>
     <message>
         <source>Sample text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo di esempio</translation>
     </message>
     <message>
         <source>Drawn in the complement of the window color; click it to choose its color</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegnato nel colore complementare a quello della finestra; fare clic per sceglierne il colore</translation>
     </message>
     <message>
         <source>Click to end the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic per chiudere il programma</translation>
     </message>
     <message>
         <source>Show how to use this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra come usare questa finestra</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>not an RGB color</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un colore RGB</translation>
     </message>
     <message>
         <source>no color</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun colore</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice non incluso nell&apos;intervallo</translation>
     </message>
     <message>
         <source>Floating-point error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di virgola mobile</translation>
     </message>
     <message>
         <source>Cancel was selected</source>
-        <translation type="unfinished"></translation>
+        <translation>È stato selezionato Annulla</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore della proprietà non valido</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>printing needs a persistent drawing surface</source>
-        <translation type="unfinished"></translation>
+        <translation>la stampa richiede una superficie di disegno persistente</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>cannot open a display: no X11 or Wayland display answered (check DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile aprire un display: nessun display X11 o Wayland ha risposto (controllare DISPLAY o WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>the windowing system could not be started:</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile avviare il sistema a finestre:</translation>
     </message>
 </context>
 </TS>
