@@ -32,7 +32,7 @@ int main(int argc, char **argv)
     const ChosenColor chosen(windows);
     endOnTerminationSignals(windows, application.get());
     guarded([&commandLine] {
-        Form1 &form = WindowRegistry::get<Form1>();
+        auto &form = WindowRegistry::get<Form1>();
         if (commandLine.startColor)
             form.takeWindowColor(*commandLine.startColor);
         form.show();

@@ -31,5 +31,5 @@ void HScrollBar::wheelEvent(QWheelEvent *event)
 {
     // As on a slider: turning the wheel up or right raises the value. A
     // scroll bar turns the horizontal direction round once more, for content.
-    QAbstractSlider::wheelEvent(event);
+    QAbstractSlider::wheelEvent(event); // NOLINT(bugprone-parent-virtual-call): on purpose
 }

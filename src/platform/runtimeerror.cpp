@@ -50,7 +50,7 @@ int RuntimeError::number() const noexcept
 
 QString RuntimeError::description() const
 {
-    const QString text = QCoreApplication::translate("RuntimeError", describe(m_kind).text);
+    QString text = QCoreApplication::translate("RuntimeError", describe(m_kind).text);
     if (!m_detail)
         return text;
     return QCoreApplication::translate("RuntimeError", "%1: %2")
