@@ -179,4 +179,3 @@ wait_until "the window in its colours" drawn
 grep -q 'set_app_id("org.tinct.Tinct")' tinct.err || fail "the window's app id is not org.tinct.Tinct"
 kill -TERM "$APP"
 end_tinct SIGTERM '#c8c8c8'
-echo passed

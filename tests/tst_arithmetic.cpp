@@ -87,22 +87,18 @@ private Q_SLOTS:
         QTest::addColumn<ColorValue>("value");
         QTest::addColumn<Bytes>("bounds");
         QTest::addColumn<Error>("error");
-        // The array's elements from its lower bound up, and L, when LongToRGB
-        // returns or fails.
-        QTest::addColumn<Bytes>("bytes");
+        QTest::addColumn<Bytes>("bytes"); // from the lower bound up, when it returns or fails
         QTest::addColumn<ColorValue>("remainder");
 
         const Bytes bounds{0, 2};
         // Too large: the blue quotient fails before anything is stored.
         QTest::newRow("above white")
                 << 16777216 << bounds << Overflow << Bytes{U, U, U} << 16777216;
-        // Negative: the first negative quotient fails, with the higher bytes
-        // (zero quotients) already stored.
+        // Negative: the first negative quotient fails, the higher (zero) ones stored.
         QTest::newRow("minus one") << -1 << bounds << Overflow << Bytes{U, 0, 0} << -1;
         QTest::newRow("minus 256") << -256 << bounds << Overflow << Bytes{U, U, 0} << -256;
         QTest::newRow("most negative") << Min << bounds << Overflow << Bytes{U, U, U} << Min;
-        // Arrays whose bounds do not cover 0 to 2 fail at the first index
-        // missing, counting down from blue.
+        // Bounds that do not cover 0 to 2 fail at the first index missing, from blue.
         QTest::newRow("0 to 1") << 13158600 << Bytes{0, 1} << Subscript << Bytes{U, U} << 13158600;
         QTest::newRow("1 to 3") << 0x001E140A << Bytes{1, 3} << Subscript << Bytes{20, 30, U} << 10;
         QTest::newRow("-1 to 1") << 0x001E140A << Bytes{-1, 1} << Subscript << Bytes{U, U, U}

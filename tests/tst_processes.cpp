@@ -46,6 +46,8 @@ void raise(Form1 &form, const QString &error)
         form.setBackColor(-1);
     } else if (error == u"library") {
         throw std::length_error("too long");
+    } else if (error == u"unknown") {
+        throw 42;
     } else { // the inner handler fails; the outer one must not go on
         QObject::connect(&form.HScroll1(1), &QScrollBar::valueChanged, &form,
                          guard([&form] { form.HScroll1_Change(-1); }));
@@ -76,7 +78,7 @@ private Q_SLOTS:
     void answers_data()
     {
         QTest::addColumn<QString>("arguments");
-        QTest::addColumn<QString>("environment"); // added to one with no display
+        QTest::addColumn<QString>("environment"); // settings added to one with no display
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out"); // regular expressions
         QTest::addColumn<QString>("err");
@@ -99,6 +101,12 @@ private Q_SLOTS:
             QTest::addRow("colour %s", qPrintable(colour))
                     << u"--color "_s + colour << u""_s << 2 << none
                     << refused(u"invalid color '%1'"_s.arg(colour));
+        // In the user's language, and in English where English comes first.
+        QTest::newRow("German") << u"--bogus"_s << u"LC_ALL=de_DE.UTF-8"_s << 2 << none
+                                << u"^tinct: unbekannte Option „--bogus“\n"_s;
+        QTest::newRow("English before German")
+                << u"--bogus"_s << u"LC_ALL=en_US.UTF-8 LANGUAGE=en_US:de"_s << 2 << none
+                << refused(u"unknown option '--bogus'"_s);
         QTest::newRow("no display") << u"--color teal"_s << u""_s << 1 << none << NoDisplay;
         QTest::newRow("dead display") << u""_s << u"DISPLAY=:31999"_s << 1 << none << NoDisplay;
         QTest::newRow("no such platform")
@@ -111,6 +119,7 @@ private Q_SLOTS:
                    {u"property"_s,
                     u"Run-time error '380': Invalid property value: not an RGB color"_s},
                    {u"library"_s, u"Run-time error: too long"_s},
+                   {u"unknown"_s, u"Run-time error: Unknown error"_s},
                    {u"nested"_s, u"Run-time error '9': Subscript out of range"_s}};
         for (const auto &[error, message] : errors) // shown, and left in the terminal too
             QTest::addRow("%s error", qPrintable(error))
@@ -129,8 +138,8 @@ private Q_SLOTS:
         QProcessEnvironment system = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             system.remove(QString::fromLatin1(name));
-        if (!environment.isEmpty())
-            system.insert(environment.section(u'=', 0, 0), environment.section(u'=', 1));
+        for (const QString &setting : environment.split(u' ', Qt::SkipEmptyParts))
+            system.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
         QProcess tinct;
         tinct.setProcessEnvironment(system);
         tinct.start(arguments.startsWith(u"--child") ? QCoreApplication::applicationFilePath()
@@ -161,7 +170,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     setHandlerErrorReport(ErrorReport::show);
     WindowRegistry windows;
-    Form1 &form = WindowRegistry::get<Form1>();
+    auto &form = WindowRegistry::get<Form1>();
     form.show();
     const QString error = QString::fromUtf8(argv[2]);
     QTimer::singleShot(0, &form, guard([&form, error] { raise(form, error); }));

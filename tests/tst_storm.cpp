@@ -137,7 +137,8 @@ QString Storm::act(Form1 *form)
     }
     case 4: { // a click on a part of a slider
         HScrollBar &bar = form->HScroll1(i);
-        const int k = below(4), step = Steps[k];
+        const int k = below(4);
+        const int step = Steps[k];
         const auto part = QStyle::SubControl(QStyle::SC_ScrollBarAddLine << k);
         // The track beside a thumb near its end may be too thin to click.
         if (std::abs(step) == 5 || (step > 0 ? bar.value() <= 230 : bar.value() >= 25))
@@ -210,7 +211,7 @@ void Storm::step()
         start();
     if (QTest::currentTestFailed())
         return;
-    Form1 *form = shown<Form1>();
+    auto *form = shown<Form1>();
     const ColorValue windowBefore = form ? form->backColor() : 0;
     const ColorValue textBefore = form ? foreColor(form->Text1()) : 0;
 
@@ -237,10 +238,7 @@ void Storm::step()
     slider = nullptr;
     failure.clear();
     QTimer::singleShot(0, qApp, [&] {
-        log.append(u"#%1 %2 {%3 %4}"_s.arg(log.size())
-                           .arg(act(form))
-                           .arg(int(answer))
-                           .arg(choice, 0, 16));
+        log.append(act(form) + u" {%1 %2}"_s.arg(int(answer)).arg(choice, 0, 16));
         settle();
         // Closing the last window quits through a posted event: let it come.
         if (!WindowRegistry::isEnding() && (shown<Form1>() || shown<About>()))
@@ -268,7 +266,7 @@ void Storm::step()
                  pick == Pick::Window ? windowBefore : textBefore);
         QCOMPARE(accepted, answer == DialogAnswer::OkButton || answer == DialogAnswer::ReturnKey);
     }
-    Form1 *main = shown<Form1>();
+    auto *main = shown<Form1>();
     QVERIFY2(!form || main == form || closesMain, "the main window went away");
     QVERIFY2(shown<About>() || !showsAbout, "Help did not show the About window");
     if (!main)

@@ -246,7 +246,7 @@ private Q_SLOTS:
         Translations translations;
         translations.install();
         m_windows = std::make_unique<WindowRegistry>();
-        Form1 &form = WindowRegistry::get<Form1>();
+        auto &form = WindowRegistry::get<Form1>();
         form.show();
         form.help().trigger();
         QVERIFY(QTest::qWaitForWindowActive(&WindowRegistry::get<About>()));
@@ -292,11 +292,11 @@ private Q_SLOTS:
         QVERIFY(about.currentY() <= about.height());
     }
 
-private:
+private: // NOLINT(readability-redundant-access-specifiers): Q_SLOTS is above
     About &openAbout()
     {
         m_form->help().trigger();
-        About &about = WindowRegistry::get<About>();
+        auto &about = WindowRegistry::get<About>();
         [&] { QVERIFY(QTest::qWaitForWindowActive(&about)); }();
         return about;
     }
