@@ -9,6 +9,7 @@
 #include "platform/hscrollbar.h"
 #include "version.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTest>
@@ -57,15 +58,19 @@ void raise(Form1 &form, const QString &error)
     std::puts("handler went on");
 }
 
-// Reads and dismisses the report, as a user would.
-void answerReport()
+// Reads and dismisses the report, as a user would, after moving a slider:
+// while the report is up, no handler may run.
+void answerReport(Form1 &form)
 {
     if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+        form.HScroll1(2).setValue(7);
+        if (form.Label1(2).text() == u"7")
+            std::puts("a handler ran during the report");
         std::printf("report: %s\n", qUtf8Printable(box->text().replace(u'\n', u' ')));
         std::fflush(stdout);
         box->accept();
     }
-    QTimer::singleShot(10, answerReport);
+    QTimer::singleShot(10, &form, [&form] { answerReport(form); });
 }
 
 } // namespace
@@ -174,7 +179,7 @@ int main(int argc, char **argv)
     form.show();
     const QString error = QString::fromUtf8(argv[2]);
     QTimer::singleShot(0, &form, guard([&form, error] { raise(form, error); }));
-    QTimer::singleShot(0, answerReport);
+    QTimer::singleShot(0, &form, [&form] { answerReport(form); });
     QTimer::singleShot(2000, [] {
         std::puts("another handler ran");
         QCoreApplication::exit(0);

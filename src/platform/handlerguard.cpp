@@ -6,7 +6,8 @@
 
 namespace {
 HandlerErrorReport s_report = nullptr;
-}
+bool s_failed = false;
+} // namespace
 
 void setHandlerErrorReport(HandlerErrorReport report)
 {
@@ -15,8 +16,14 @@ void setHandlerErrorReport(HandlerErrorReport report)
 
 void reportHandlerError(const std::exception *error)
 {
+    s_failed = true;
     if (s_report)
         s_report(error);
     qFatal("Unexpected run-time error: %s", error ? error->what() : "unknown error");
     std::abort(); // not reached: qFatal aborts, but is not declared noreturn
+}
+
+bool handlerFailed()
+{
+    return s_failed;
 }

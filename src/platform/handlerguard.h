@@ -10,14 +10,17 @@
 using HandlerErrorReport = void (*)(const std::exception *error); // null: not a std::exception
 void setHandlerErrorReport(HandlerErrorReport report);
 [[noreturn]] void reportHandlerError(const std::exception *error);
+// True once an error has escaped a handler: while its report waits for the
+// user, the event loop still runs, but no further handler may.
+bool handlerFailed();
 
 // Runs an event handler. An error that escapes it is reported, so no code
 // after the failing statement runs, not even in the handler that raised
-// this one. Once the program is ending, no handler runs at all.
+// this one. Once the program is ending or failing, no handler runs at all.
 template<typename Handler>
 void guarded(const Handler &handler) noexcept
 {
-    if (WindowRegistry::isEnding())
+    if (WindowRegistry::isEnding() || handlerFailed())
         return;
     try {
         handler();
