@@ -3,6 +3,7 @@
 // raised in a handler of the program's windows in this test program started
 // again (--child ERROR): the report, nothing run after the error, status 1.
 
+#include "app/commandline.h"
 #include "app/errorreport.h"
 #include "forms/form1.h"
 #include "platform/handlerguard.h"
@@ -102,10 +103,10 @@ private Q_SLOTS:
                                   << refused(u"unexpected argument 'some-file'"_s);
         QTest::newRow("no colour") << u"--print --color"_s << u""_s << 2 << none
                                    << refused(u"option '--color' needs a value"_s);
-        for (const QString &colour : {u"nonsense"_s, u"#1234567"_s, u"#12345g"_s, u"transparent"_s})
-            QTest::addRow("colour %s", qPrintable(colour))
-                    << u"--color "_s + colour << u""_s << 2 << none
-                    << refused(u"invalid color '%1'"_s.arg(colour));
+        // A value is shown escaped, and only its start.
+        QTest::newRow("bad colour")
+                << u"--color \n"_s + QString(50, u'x') << u""_s << 2 << none
+                << refused(u"invalid color '\\x0a%1...'"_s.arg(QString(39, u'x')));
         // In the user's language, and in English where English comes first.
         QTest::newRow("German") << u"--bogus"_s << u"LC_ALL=de_DE.UTF-8"_s << 2 << none
                                 << u"^tinct: unbekannte Option „--bogus“\n"_s;
@@ -131,6 +132,30 @@ private Q_SLOTS:
                     << u"--child "_s + error << u"QT_QPA_PLATFORM=offscreen"_s << 1
                     << exactly(u"report: %1\n"_s.arg(message))
                     << QRegularExpression::escape(u"tinct: "_s + message);
+    }
+    void colors_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<ColorValue>("color"); // -1: refused
+
+        // What the help names, in either case, blanks around it ignored.
+        QTest::newRow("#rgb") << u"#aBc"_s << 0x00CCBBAA;
+        QTest::newRow("#rrggbb") << u" #0A141E "_s << 0x001E140A;
+        QTest::newRow("name") << u" Teal"_s << 0x00808000;
+        // Nothing else QColor reads: alpha first, twelve bits a channel.
+        for (const char *value : {"#ff0000ff", "#fffffffff", "#ffffffffffff", "#12345g", "#1234567",
+                                  "nonsense", "Transparent", "", "#"})
+            QTest::newRow(value) << QString::fromLatin1(value) << -1;
+    }
+    void colors()
+    {
+        QFETCH(QString, value);
+        QFETCH(ColorValue, color);
+
+        CommandLine commandLine;
+        const auto status = readCommandLine({u"tinct"_s, u"--color"_s, value}, commandLine);
+        QCOMPARE(status, color < 0 ? std::optional(2) : std::nullopt);
+        QCOMPARE(commandLine.startColor.value_or(-1), color);
     }
     void answers()
     {

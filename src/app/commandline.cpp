@@ -3,9 +3,13 @@
 #include <QColor>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -34,6 +38,39 @@ QList<QCommandLineOption> qtOptions()
     return options;
 }
 
+// A value from the command line as an error message shows it: the first
+// characters only, and control characters escaped, so that no value can flood
+// the terminal or break the message across lines.
+QString shown(const QString &value)
+{
+    constexpr qsizetype Shown = 40;
+    QString text;
+    const QList<uint> characters = value.toUcs4();
+    for (const char32_t character : characters.first(std::min(Shown, characters.size()))) {
+        if (character < 0x20 || (character >= 0x7f && character < 0xa0))
+            text += u"\\x%1"_s.arg(uint(character), 2, 16, QChar(u'0'));
+        else
+            text += QString::fromUcs4(&character, 1);
+    }
+    if (characters.size() > Shown)
+        text += u"..."_s;
+    return text;
+}
+
+// #rgb, #rrggbb or the name of an opaque colour, as the help says: nothing of
+// what else QColor reads, such as #aarrggbb, whose alpha would come first.
+std::optional<ColorValue> colorFrom(const QString &value)
+{
+    static const QRegularExpression hex(u"^#([0-9a-f]{3}|[0-9a-f]{6})$"_s,
+                                        QRegularExpression::CaseInsensitiveOption);
+    const QString name = value.trimmed();
+    const bool named = name.compare(u"transparent"_s, Qt::CaseInsensitive) != 0
+            && QColor::colorNames().contains(name, Qt::CaseInsensitive);
+    if (!named && !hex.match(name).hasMatch())
+        return std::nullopt;
+    return toColorValue(QColor::fromString(name));
+}
+
 int refuse(const QString &message)
 {
     std::fprintf(stderr, "tinct: %s\n%s\n", qUtf8Printable(message),
@@ -49,10 +86,10 @@ QString complaint(const QCommandLineParser &parser, const QStringList &arguments
         const QString option = argument.section(u'=', 0, 0);
         if (!unknown.isEmpty() && argument.startsWith(u'-')
             && QStringView(option).sliced(option.startsWith(u"--") ? 2 : 1) == unknown.first())
-            return Texts::tr("unknown option '%1'").arg(option);
+            return Texts::tr("unknown option '%1'").arg(shown(option));
     }
     if (arguments.last() == u"--color" || arguments.last() == u"-color")
-        return Texts::tr("option '%1' needs a value").arg(arguments.last());
+        return Texts::tr("option '%1' needs a value").arg(shown(arguments.last()));
     return parser.errorText();
 }
 
@@ -92,14 +129,12 @@ std::optional<int> readCommandLine(const QStringList &arguments, CommandLine &co
         return EXIT_SUCCESS;
     }
     if (!parser.positionalArguments().isEmpty())
-        return refuse(
-                Texts::tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        return refuse(Texts::tr("unexpected argument '%1'")
+                              .arg(shown(parser.positionalArguments().first())));
     if (parser.isSet(color)) {
-        // Opaque colours only: a window has no transparency.
-        const QColor start = QColor::fromString(parser.value(color));
-        if (!start.isValid() || start.alpha() != 255)
-            return refuse(Texts::tr("invalid color '%1'").arg(parser.value(color)));
-        commandLine.startColor = toColorValue(start);
+        commandLine.startColor = colorFrom(parser.value(color));
+        if (!commandLine.startColor)
+            return refuse(Texts::tr("invalid color '%1'").arg(shown(parser.value(color))));
     }
     commandLine.printColor = parser.isSet(print);
     return std::nullopt;
