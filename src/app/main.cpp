@@ -4,7 +4,6 @@
 #include "forms/form1.h"
 #include "platform/handlerguard.h"
 #include "startup.h"
-#include "termination.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -30,7 +29,6 @@ int main(int argc, char **argv)
     setHandlerErrorReport(ErrorReport::show);
     WindowRegistry windows;
     const ChosenColor chosen(windows);
-    endOnTerminationSignals(windows, application.get());
     guarded([&commandLine] {
         auto &form = WindowRegistry::get<Form1>();
         if (commandLine.startColor)
@@ -38,6 +36,9 @@ int main(int argc, char **argv)
         form.show();
     });
 
+    // SIGINT, SIGTERM and SIGHUP keep their default action (or the one the
+    // program was started with, as under nohup): an interrupted run ends as
+    // killed by the signal and prints nothing, so a script sees no choice.
     const int status = QApplication::exec();
     if (status == EXIT_SUCCESS && commandLine.printColor)
         std::printf("%s\n", qUtf8Printable(chosen.name()));
