@@ -1,5 +1,6 @@
 #include "surface.h"
 
+#include "clicksequenceguard.h"
 #include "runtimeerror.h"
 
 #include <QCoreApplication>
@@ -69,8 +70,10 @@ void Surface::mouseReleaseEvent(QMouseEvent *event)
     const bool click = m_pressedOnBackground && event->button() == Qt::LeftButton
             && isBareBackground(event->position());
     m_pressedOnBackground = false;
-    if (click)
+    if (click) {
+        const ClickSequenceGuard rest(*event); // not clicks in what this click opens
         Q_EMIT clicked();
+    }
 }
 
 bool Surface::isBareBackground(const QPointF &position) const

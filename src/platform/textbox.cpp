@@ -1,5 +1,7 @@
 #include "textbox.h"
 
+#include "clicksequenceguard.h"
+
 #include <QMouseEvent>
 
 TextBox::TextBox(QWidget *parent)
@@ -18,6 +20,8 @@ void TextBox::mouseReleaseEvent(QMouseEvent *event)
     const bool click = m_pressed && event->button() == Qt::LeftButton
             && rect().contains(event->position().toPoint());
     m_pressed = false;
-    if (click)
+    if (click) {
+        const ClickSequenceGuard rest(*event); // not clicks in what this click opens
         Q_EMIT clicked();
+    }
 }
