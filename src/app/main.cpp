@@ -3,6 +3,7 @@
 #include "errorreport.h"
 #include "forms/form1.h"
 #include "platform/handlerguard.h"
+#include "platform/runtime.h"
 #include "startup.h"
 #include "translations.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char **argv)
     }
 
     const auto application = createApplication(argc, argv, translations);
+    setUpRuntime();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.tinct.Tinct-64.png")));
     setHandlerErrorReport(ErrorReport::show);
     WindowRegistry windows;
