@@ -34,27 +34,32 @@ wait_until() {
     done
 }
 
-# The desktop's own Qt settings would change what is on screen.
+# The desktop's own Qt settings would change what is on screen. A private
+# home, and Qt's settings file with a custom colour (77,66,99) in it, which
+# tinct must neither read nor write.
+mkdir home && printf '[Qt]\ncustomColors\\0=4283253347\n' >QtProject.conf && cp QtProject.conf seed
+# A script's background job ignores SIGINT; a terminal's program does not.
 start_tinct() {
-    env -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR XDG_CONFIG_HOME="$WORK" \
-        XDG_RUNTIME_DIR="$WORK" "$TINCT" "$@" >"$WORK/tinct.out" 2>"$WORK/tinct.err" &
+    env --default-signal=INT -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR HOME="$WORK/home" \
+        XDG_CONFIG_HOME="$WORK" XDG_RUNTIME_DIR="$WORK" "$TINCT" "$@" >"$WORK/tinct.out" \
+        2>"$WORK/tinct.err" &
     APP=$!
 }
 
-# end_tinct HOW OUTPUT: waits for tinct to end with status 0, printing OUTPUT.
+# end_tinct HOW STATUS OUTPUT: waits for tinct to end with STATUS, printing OUTPUT.
 end_tinct() {
     local pid=$APP status=0
     APP=
     wait_until "tinct to end" eval "! alive $pid"
     wait "$pid" || status=$?
-    ((status == 0)) || fail "exit status $status after $1"
-    [[ $(<"$WORK/tinct.out") == "$2" ]] || fail "printed '$(<"$WORK/tinct.out")' after $1"
+    ((status == $2)) || fail "exit status $status after $1"
+    [[ $(<"$WORK/tinct.out") == "$3" ]] || fail "printed '$(<"$WORK/tinct.out")' after $1"
 }
 
-# count X Y W H R,G,B: the pixels of exactly that colour in a rectangle.
+# count X Y W H R,G,B: the pixels of exactly that colour (not white) in a rectangle.
 count() {
-    convert "$SHOT" -crop "$3x$4+$1+$2" +repage -fill white -opaque "rgb($5)" \
-        -fill black +opaque white -format '%[fx:round(mean*w*h)]' info:
+    convert "$SHOT" -crop "$3x$4+$1+$2" +repage -fill black -opaque white \
+        -fill white -opaque "rgb($5)" -fill black +opaque white -format '%[fx:round(mean*w*h)]' info:
 }
 
 Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>display 2>xvfb.err & PIDS+=($!)
@@ -77,10 +82,11 @@ geometry() {
 # pointer that is already there.
 click_at() {
     [[ $(xdotool getmouselocation) == "x:$1 y:$2 "* ]] || xdotool mousemove --sync "$1" "$2"
-    xdotool click "${3:-1}"
+    xdotool click --repeat "${4:-1}" --delay 300 "${3:-1}"
 }
-# click X Y [BUTTON], in the main window's client area (below its menu bar).
-click() { click_at $((CX + $1)) $((CY + $2)) "${3:-1}"; }
+# click X Y [BUTTON [N]], in the main window's client area (below its menu
+# bar); N clicks are a double- or triple-click.
+click() { click_at $((CX + $1)) $((CY + $2)) "${3:-1}" "${4:-1}"; }
 # The window colour behind the sliders, and the sample text in its colour.
 colours_are() {
     import -window root "$SHOT" && (($(count $((CX + 300)) $((CY + 190)) 1 1 "$1") == 1 &&
@@ -121,11 +127,21 @@ expect_colours 5,143,128 250,112,127
 click 40 128 7 # right
 expect_colours 5,158,128 250,97,127
 
-echo "a colour picked in the dialog, by its HTML field"
+echo "a colour picked in the dialog, by its HTML field, and added to the custom colours"
+open_dialog() {
+    wait_until "the colour dialog" shown "Select Color"
+    wait_until "the colour dialog to be active" active "$(window "Select Color")"
+}
 click 300 190
-wait_until "the colour dialog" shown "Select Color"
-wait_until "the colour dialog to be active" active "$(window "Select Color")"
+open_dialog
+import -window root "$SHOT"
+(($(count 0 0 1024 768 77,66,99) == 0)) || fail "the dialog shows a custom colour of Qt's settings"
 xdotool key alt+h ctrl+a type '#0a141e'
+on_screen() { import -window root "$SHOT" && (($(count 0 0 1024 768 10,20,30) > $1)); }
+wait_until "the colour shown" on_screen 1000
+shown_before=$(count 0 0 1024 768 10,20,30)
+xdotool key alt+a
+wait_until "the custom colour" on_screen $((shown_before + 100))
 xdotool key Return
 expect_colours 10,20,30 245,235,225
 
@@ -155,9 +171,29 @@ click 100 95
 open_about
 wait_until "one block of instructions" blocks_are 1
 
-echo "Quit"
+echo "Quit; no settings written"
 click 388 184
-end_tinct Quit '#0a141e'
+end_tinct Quit 0 '#0a141e'
+cmp -s seed QtProject.conf && [[ -z $(ls -A home) ]] || fail "tinct wrote settings"
+
+echo "a double-click, a triple-click open one dialog and pick nothing; no --print, no output"
+start_main
+click 400 70 1 2
+open_dialog
+xdotool key Return
+click 250 80 1 3
+open_dialog
+xdotool key Return
+expect_colours 200,200,200 55,55,55
+click 388 184
+end_tinct Quit 0 ''
+
+echo "SIGINT while a dialog is open: killed by it, nothing printed"
+start_main --print
+click 300 190
+open_dialog
+kill -INT "$APP"
+end_tinct SIGINT 130 ''
 
 # Headless Weston has no input devices: on Wayland, start-up, drawing and ending only.
 echo "--- Wayland"
@@ -178,4 +214,4 @@ drawn() {
 wait_until "the window in its colours" drawn
 grep -q 'set_app_id("org.tinct.Tinct")' tinct.err || fail "the window's app id is not org.tinct.Tinct"
 kill -TERM "$APP"
-end_tinct SIGTERM '#c8c8c8'
+end_tinct SIGTERM 143 ''
