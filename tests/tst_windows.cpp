@@ -264,6 +264,12 @@ private Q_SLOTS:
             texts << control->accessibleName() << control->accessibleDescription();
         for (qint16 i = 0; i <= 2; ++i)
             texts << form.Label1(i).accessibleDescription();
+        QColorDialog dialog; // Qt's texts: its labels (old catalogues lack its title)
+        dialog.setOption(QColorDialog::DontUseNativeDialog);
+        QString labels;
+        for (const QLabel *label : dialog.findChildren<QLabel *>())
+            labels += label->text();
+        texts << labels;
         if (language == u"en")
             english = texts;
         for (qsizetype i = 0; i < texts.size(); ++i)
