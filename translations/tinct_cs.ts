@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation>Kliknutím na text jej můžete ručně změnit.</translation>
+        <translation>Kliknutím na text můžete ručně změnit jeho barvu.</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>Option „%1“ braucht einen Wert</translation>
+        <translation>Option „%1“ benötigt einen Wert</translation>
     </message>
     <message>
         <source>Choose a window color with red, green and blue sliders.

@@ -215,7 +215,7 @@ También funcionan las opciones propias de Qt, como -platform, -display y -style
     </message>
     <message>
         <source>Cancel was selected</source>
-        <translation>Se seleccionó Cancelar</translation>
+        <translation>Se ha seleccionado Cancelar</translation>
     </message>
     <message>
         <source>Invalid property value</source>
@@ -235,7 +235,7 @@ También funcionan las opciones propias de Qt, como -platform, -display y -style
     <name>Startup</name>
     <message>
         <source>cannot open a display: no X11 or Wayland display answered (check DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation>no se puede abrir una pantalla: ninguna pantalla X11 o Wayland respondió (compruebe DISPLAY o WAYLAND_DISPLAY)</translation>
+        <translation>no se puede abrir una pantalla: ninguna pantalla X11 ni Wayland respondió (compruebe DISPLAY o WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>the windowing system could not be started:</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation>Klik op de tekst om deze handmatig te wijzigen.</translation>
+        <translation>Klik op de tekst om de kleur zelf te kiezen.</translation>
     </message>
 </context>
 <context>
@@ -104,7 +104,7 @@ De eigen opties van Qt, zoals -platform, -display en -style, werken ook.</transl
     <name>Form1</name>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Hulp</translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Use sliders or click window to choose window color.</source>
@@ -113,7 +113,7 @@ De eigen opties van Qt, zoals -platform, -display en -style, werken ook.</transl
     <message>
         <source>Click textbox to change its color.</source>
         <extracomment>One line, at most 241 pixels wide in 12-point Liberation Sans.</extracomment>
-        <translation>Klik op tekst om kleur te wijzigen.</translation>
+        <translation>Tekstkleur: klik op de tekst.</translation>
     </message>
     <message>
         <source>Text</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation>Kliknij tekst, aby ręcznie go zmienić.</translation>
+        <translation>Kliknij tekst, aby ręcznie zmienić jego kolor.</translation>
     </message>
 </context>
 <context>

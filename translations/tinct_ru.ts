@@ -25,22 +25,22 @@
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation>Щёлкните по тексту, чтобы изменить его вручную.</translation>
+        <translation>Щёлкните по тексту, чтобы вручную выбрать его цвет.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;tinct --help&apos;.</source>
-        <translation>Попробуйте &apos;tinct --help&apos;.</translation>
+        <translation>Попробуйте «tinct --help».</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>неизвестный параметр &apos;%1&apos;</translation>
+        <translation>неизвестный параметр «%1»</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>для параметра &apos;%1&apos; требуется значение</translation>
+        <translation>для параметра «%1» требуется значение</translation>
     </message>
     <message>
         <source>Choose a window color with red, green and blue sliders.
@@ -70,11 +70,11 @@ Qt&apos;s own options, such as -platform, -display and -style, work too.</source
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>неожиданный аргумент &apos;%1&apos;</translation>
+        <translation>неожиданный аргумент «%1»</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;</source>
-        <translation>недопустимый цвет &apos;%1&apos;</translation>
+        <translation>недопустимый цвет «%1»</translation>
     </message>
 </context>
 <context>

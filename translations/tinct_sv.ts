@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>The text will change to the window&apos;s complementary color.</source>
-        <translation>Texten byter till fönstrets komplementfärg.</translation>
+        <translation>Texten får fönstrets komplementfärg.</translation>
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation>Klicka på texten för att ändra den manuellt.</translation>
+        <translation>Klicka på texten för att själv välja dess färg.</translation>
     </message>
 </context>
 <context>
@@ -108,7 +108,7 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
     </message>
     <message>
         <source>Use sliders or click window to choose window color.</source>
-        <translation>Använd reglagen eller klicka i fönstret för att välja fönsterfärg.</translation>
+        <translation>Använd reglagen eller klicka på fönstret för att välja fönsterfärg.</translation>
     </message>
     <message>
         <source>Click textbox to change its color.</source>
@@ -123,7 +123,7 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
     <message>
         <source>Quit</source>
         <extracomment>The box that ends the program: a short word, at most 35 pixels wide in 12-point Liberation Sans. Screen readers have their own text for it.</extracomment>
-        <translation>Klar</translation>
+        <translation>Slut</translation>
     </message>
     <message>
         <source>Red</source>
@@ -135,7 +135,7 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
     </message>
     <message>
         <source>Red value</source>
-        <translation>Rött värde</translation>
+        <translation>Rödvärde</translation>
     </message>
     <message>
         <source>Green</source>
@@ -147,7 +147,7 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
     </message>
     <message>
         <source>Green value</source>
-        <translation>Grönt värde</translation>
+        <translation>Grönvärde</translation>
     </message>
     <message>
         <source>Blue</source>
@@ -159,7 +159,7 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
     </message>
     <message>
         <source>Blue value</source>
-        <translation>Blått värde</translation>
+        <translation>Blåvärde</translation>
     </message>
     <message>
         <source>Window color</source>
