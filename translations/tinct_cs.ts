@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation>Kliknutím na text jej můžete ručně změnit.</translation>
+        <translation>Kliknutím na text můžete ručně změnit jeho barvu.</translation>
     </message>
 </context>
 <context>
@@ -112,14 +112,17 @@ Fungují i vlastní přepínače Qt, například -platform, -display a -style.</
     </message>
     <message>
         <source>Click textbox to change its color.</source>
+        <extracomment>One line, at most 241 pixels wide in 12-point Liberation Sans.</extracomment>
         <translation>Kliknutím na text změníte barvu.</translation>
     </message>
     <message>
         <source>Text</source>
+        <extracomment>The sample word: at most 157 pixels wide in 48-point bold Liberation Serif.</extracomment>
         <translation>Text</translation>
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>The box that ends the program: a short word, at most 35 pixels wide in 12-point Liberation Sans. Screen readers have their own text for it.</extracomment>
         <translation>Stop</translation>
     </message>
     <message>
@@ -182,6 +185,11 @@ Fungují i vlastní přepínače Qt, například -platform, -display a -style.</
         <source>Show how to use this window</source>
         <translation>Zobrazí, jak toto okno používat</translation>
     </message>
+    <message>
+        <source>Quit</source>
+        <comment>accessible name of the Quit box</comment>
+        <translation>Ukončit</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -218,8 +226,9 @@ Fungují i vlastní přepínače Qt, například -platform, -display a -style.</
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>printing needs a persistent drawing surface</source>
-        <translation>tisk vyžaduje trvalou kreslicí plochu</translation>
+        <source>drawing text needs a persistent drawing surface</source>
+        <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
+        <translation>vykreslení textu vyžaduje trvalou kreslicí plochu</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>Option „%1“ braucht einen Wert</translation>
+        <translation>Option „%1“ benötigt einen Wert</translation>
     </message>
     <message>
         <source>Choose a window color with red, green and blue sliders.
@@ -112,14 +112,17 @@ Auch die Qt-eigenen Optionen wie -platform, -display und -style werden unterstü
     </message>
     <message>
         <source>Click textbox to change its color.</source>
+        <extracomment>One line, at most 241 pixels wide in 12-point Liberation Sans.</extracomment>
         <translation>Zum Umfärben Text anklicken.</translation>
     </message>
     <message>
         <source>Text</source>
+        <extracomment>The sample word: at most 157 pixels wide in 48-point bold Liberation Serif.</extracomment>
         <translation>Text</translation>
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>The box that ends the program: a short word, at most 35 pixels wide in 12-point Liberation Sans. Screen readers have their own text for it.</extracomment>
         <translation>Aus</translation>
     </message>
     <message>
@@ -182,6 +185,11 @@ Auch die Qt-eigenen Optionen wie -platform, -display und -style werden unterstü
         <source>Show how to use this window</source>
         <translation>Anleitung zu diesem Fenster anzeigen</translation>
     </message>
+    <message>
+        <source>Quit</source>
+        <comment>accessible name of the Quit box</comment>
+        <translation>Beenden</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -218,8 +226,9 @@ Auch die Qt-eigenen Optionen wie -platform, -display und -style werden unterstü
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>printing needs a persistent drawing surface</source>
-        <translation>Drucken erfordert eine dauerhafte Zeichenfläche</translation>
+        <source>drawing text needs a persistent drawing surface</source>
+        <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
+        <translation>Zeichnen von Text erfordert eine dauerhafte Zeichenfläche</translation>
     </message>
 </context>
 <context>

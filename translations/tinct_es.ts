@@ -112,14 +112,17 @@ También funcionan las opciones propias de Qt, como -platform, -display y -style
     </message>
     <message>
         <source>Click textbox to change its color.</source>
+        <extracomment>One line, at most 241 pixels wide in 12-point Liberation Sans.</extracomment>
         <translation>Pulse en el texto para colorearlo.</translation>
     </message>
     <message>
         <source>Text</source>
+        <extracomment>The sample word: at most 157 pixels wide in 48-point bold Liberation Serif.</extracomment>
         <translation>Texto</translation>
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>The box that ends the program: a short word, at most 35 pixels wide in 12-point Liberation Sans. Screen readers have their own text for it.</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
@@ -182,6 +185,11 @@ También funcionan las opciones propias de Qt, como -platform, -display y -style
         <source>Show how to use this window</source>
         <translation>Muestra cómo usar esta ventana</translation>
     </message>
+    <message>
+        <source>Quit</source>
+        <comment>accessible name of the Quit box</comment>
+        <translation>Salir</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -207,7 +215,7 @@ También funcionan las opciones propias de Qt, como -platform, -display y -style
     </message>
     <message>
         <source>Cancel was selected</source>
-        <translation>Se seleccionó Cancelar</translation>
+        <translation>Se ha seleccionado Cancelar</translation>
     </message>
     <message>
         <source>Invalid property value</source>
@@ -218,15 +226,16 @@ También funcionan las opciones propias de Qt, como -platform, -display y -style
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>printing needs a persistent drawing surface</source>
-        <translation>la impresión necesita una superficie de dibujo persistente</translation>
+        <source>drawing text needs a persistent drawing surface</source>
+        <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
+        <translation>dibujar texto requiere una superficie de dibujo persistente</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>cannot open a display: no X11 or Wayland display answered (check DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation>no se puede abrir una pantalla: ninguna pantalla X11 o Wayland respondió (compruebe DISPLAY o WAYLAND_DISPLAY)</translation>
+        <translation>no se puede abrir una pantalla: ninguna pantalla X11 ni Wayland respondió (compruebe DISPLAY o WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>the windowing system could not be started:</source>

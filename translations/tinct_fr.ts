@@ -32,15 +32,15 @@
     <name>CommandLine</name>
     <message>
         <source>Try &apos;tinct --help&apos;.</source>
-        <translation>Essayez « tinct --help ».</translation>
+        <translation>Essayez «&#xa0;tinct --help&#xa0;».</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>option « %1 » inconnue</translation>
+        <translation>option «&#xa0;%1&#xa0;» inconnue</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>l&apos;option « %1 » nécessite une valeur</translation>
+        <translation>l&apos;option «&#xa0;%1&#xa0;» nécessite une valeur</translation>
     </message>
     <message>
         <source>Choose a window color with red, green and blue sliders.
@@ -58,7 +58,7 @@ Les options propres à Qt, comme -platform, -display et -style, fonctionnent aus
     </message>
     <message>
         <source>Start with COLOR as the window color: #rgb, #rrggbb or a name such as teal.</source>
-        <translation>Démarrer avec COULEUR comme couleur de fenêtre : #rgb, #rrggbb ou un nom comme teal.</translation>
+        <translation>Démarrer avec COULEUR comme couleur de fenêtre&#xa0;: #rgb, #rrggbb ou un nom comme teal.</translation>
     </message>
     <message>
         <source>COLOR</source>
@@ -70,11 +70,11 @@ Les options propres à Qt, comme -platform, -display et -style, fonctionnent aus
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>argument « %1 » inattendu</translation>
+        <translation>argument «&#xa0;%1&#xa0;» inattendu</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;</source>
-        <translation>couleur « %1 » non valide</translation>
+        <translation>couleur «&#xa0;%1&#xa0;» non valide</translation>
     </message>
 </context>
 <context>
@@ -82,7 +82,7 @@ Les options propres à Qt, comme -platform, -display et -style, fonctionnent aus
     <message>
         <source>Run-time error &apos;%1&apos;:
 %2</source>
-        <translation>Erreur d&apos;exécution &apos;%1&apos; :
+        <translation>Erreur d&apos;exécution &apos;%1&apos;&#xa0;:
 %2</translation>
     </message>
     <message>
@@ -96,7 +96,7 @@ Les options propres à Qt, comme -platform, -display et -style, fonctionnent aus
     <message>
         <source>Run-time error:
 %1</source>
-        <translation>Erreur d&apos;exécution :
+        <translation>Erreur d&apos;exécution&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -112,14 +112,17 @@ Les options propres à Qt, comme -platform, -display et -style, fonctionnent aus
     </message>
     <message>
         <source>Click textbox to change its color.</source>
+        <extracomment>One line, at most 241 pixels wide in 12-point Liberation Sans.</extracomment>
         <translation>Cliquez sur le mot pour le colorer.</translation>
     </message>
     <message>
         <source>Text</source>
+        <extracomment>The sample word: at most 157 pixels wide in 48-point bold Liberation Serif.</extracomment>
         <translation>Texte</translation>
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>The box that ends the program: a short word, at most 35 pixels wide in 12-point Liberation Sans. Screen readers have their own text for it.</extracomment>
         <translation>Fin</translation>
     </message>
     <message>
@@ -172,7 +175,7 @@ Les options propres à Qt, comme -platform, -display et -style, fonctionnent aus
     </message>
     <message>
         <source>Drawn in the complement of the window color; click it to choose its color</source>
-        <translation>Affiché dans la couleur complémentaire de celle de la fenêtre ; cliquez dessus pour choisir sa couleur</translation>
+        <translation>Affiché dans la couleur complémentaire de celle de la fenêtre&#xa0;; cliquez dessus pour choisir sa couleur</translation>
     </message>
     <message>
         <source>Click to end the program</source>
@@ -181,6 +184,11 @@ Les options propres à Qt, comme -platform, -display et -style, fonctionnent aus
     <message>
         <source>Show how to use this window</source>
         <translation>Afficher le mode d&apos;emploi de cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <comment>accessible name of the Quit box</comment>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
@@ -215,22 +223,23 @@ Les options propres à Qt, comme -platform, -display et -style, fonctionnent aus
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>printing needs a persistent drawing surface</source>
-        <translation>l&apos;impression nécessite une surface de dessin persistante</translation>
+        <source>drawing text needs a persistent drawing surface</source>
+        <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
+        <translation>dessiner du texte nécessite une surface de dessin persistante</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>cannot open a display: no X11 or Wayland display answered (check DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation>impossible d&apos;ouvrir un affichage : aucun affichage X11 ou Wayland n&apos;a répondu (vérifiez DISPLAY ou WAYLAND_DISPLAY)</translation>
+        <translation>impossible d&apos;ouvrir un affichage&#xa0;: aucun affichage X11 ou Wayland n&apos;a répondu (vérifiez DISPLAY ou WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>the windowing system could not be started:</source>
-        <translation>le système de fenêtrage n&apos;a pas pu être démarré :</translation>
+        <translation>le système de fenêtrage n&apos;a pas pu être démarré&#xa0;:</translation>
     </message>
 </context>
 </TS>

@@ -112,14 +112,17 @@ Funzionano anche le opzioni proprie di Qt, come -platform, -display e -style.</t
     </message>
     <message>
         <source>Click textbox to change its color.</source>
+        <extracomment>One line, at most 241 pixels wide in 12-point Liberation Sans.</extracomment>
         <translation>Fare clic sul testo per colorarlo.</translation>
     </message>
     <message>
         <source>Text</source>
+        <extracomment>The sample word: at most 157 pixels wide in 48-point bold Liberation Serif.</extracomment>
         <translation>Testo</translation>
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>The box that ends the program: a short word, at most 35 pixels wide in 12-point Liberation Sans. Screen readers have their own text for it.</extracomment>
         <translation>Esci</translation>
     </message>
     <message>
@@ -182,6 +185,11 @@ Funzionano anche le opzioni proprie di Qt, come -platform, -display e -style.</t
         <source>Show how to use this window</source>
         <translation>Mostra come usare questa finestra</translation>
     </message>
+    <message>
+        <source>Quit</source>
+        <comment>accessible name of the Quit box</comment>
+        <translation>Esci</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -218,8 +226,9 @@ Funzionano anche le opzioni proprie di Qt, come -platform, -display e -style.</t
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>printing needs a persistent drawing surface</source>
-        <translation>la stampa richiede una superficie di disegno persistente</translation>
+        <source>drawing text needs a persistent drawing surface</source>
+        <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
+        <translation>disegnare il testo richiede una superficie di disegno persistente</translation>
     </message>
 </context>
 <context>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation>Klik op de tekst om deze handmatig te wijzigen.</translation>
+        <translation>Klik op de tekst om de kleur zelf te kiezen.</translation>
     </message>
 </context>
 <context>
@@ -104,7 +104,7 @@ De eigen opties van Qt, zoals -platform, -display en -style, werken ook.</transl
     <name>Form1</name>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Hulp</translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Use sliders or click window to choose window color.</source>
@@ -112,14 +112,17 @@ De eigen opties van Qt, zoals -platform, -display en -style, werken ook.</transl
     </message>
     <message>
         <source>Click textbox to change its color.</source>
-        <translation>Klik op tekst om kleur te wijzigen.</translation>
+        <extracomment>One line, at most 241 pixels wide in 12-point Liberation Sans.</extracomment>
+        <translation>Tekstkleur: klik op de tekst.</translation>
     </message>
     <message>
         <source>Text</source>
+        <extracomment>The sample word: at most 157 pixels wide in 48-point bold Liberation Serif.</extracomment>
         <translation>Tekst</translation>
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>The box that ends the program: a short word, at most 35 pixels wide in 12-point Liberation Sans. Screen readers have their own text for it.</extracomment>
         <translation>Stop</translation>
     </message>
     <message>
@@ -182,6 +185,11 @@ De eigen opties van Qt, zoals -platform, -display en -style, werken ook.</transl
         <source>Show how to use this window</source>
         <translation>Tonen hoe u dit venster gebruikt</translation>
     </message>
+    <message>
+        <source>Quit</source>
+        <comment>accessible name of the Quit box</comment>
+        <translation>Afsluiten</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -218,8 +226,9 @@ De eigen opties van Qt, zoals -platform, -display en -style, werken ook.</transl
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>printing needs a persistent drawing surface</source>
-        <translation>afdrukken vereist een blijvend tekenoppervlak</translation>
+        <source>drawing text needs a persistent drawing surface</source>
+        <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
+        <translation>tekst tekenen vereist een blijvend tekenoppervlak</translation>
     </message>
 </context>
 <context>

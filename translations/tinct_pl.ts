@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation>Kliknij tekst, aby ręcznie go zmienić.</translation>
+        <translation>Kliknij tekst, aby ręcznie zmienić jego kolor.</translation>
     </message>
 </context>
 <context>
@@ -112,14 +112,17 @@ Działają też własne opcje Qt, takie jak -platform, -display i -style.</trans
     </message>
     <message>
         <source>Click textbox to change its color.</source>
+        <extracomment>One line, at most 241 pixels wide in 12-point Liberation Sans.</extracomment>
         <translation>Kliknij tekst, aby zmienić kolor.</translation>
     </message>
     <message>
         <source>Text</source>
+        <extracomment>The sample word: at most 157 pixels wide in 48-point bold Liberation Serif.</extracomment>
         <translation>Tekst</translation>
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>The box that ends the program: a short word, at most 35 pixels wide in 12-point Liberation Sans. Screen readers have their own text for it.</extracomment>
         <translation>Stop</translation>
     </message>
     <message>
@@ -182,6 +185,11 @@ Działają też własne opcje Qt, takie jak -platform, -display i -style.</trans
         <source>Show how to use this window</source>
         <translation>Pokazuje, jak korzystać z tego okna</translation>
     </message>
+    <message>
+        <source>Quit</source>
+        <comment>accessible name of the Quit box</comment>
+        <translation>Zakończ</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -218,8 +226,9 @@ Działają też własne opcje Qt, takie jak -platform, -display i -style.</trans
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>printing needs a persistent drawing surface</source>
-        <translation>drukowanie wymaga trwałej powierzchni rysowania</translation>
+        <source>drawing text needs a persistent drawing surface</source>
+        <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
+        <translation>rysowanie tekstu wymaga trwałej powierzchni rysowania</translation>
     </message>
 </context>
 <context>

@@ -112,14 +112,17 @@ As opções do próprio Qt, como -platform, -display e -style, também funcionam
     </message>
     <message>
         <source>Click textbox to change its color.</source>
+        <extracomment>One line, at most 241 pixels wide in 12-point Liberation Sans.</extracomment>
         <translation>Clique no texto para mudar a cor.</translation>
     </message>
     <message>
         <source>Text</source>
+        <extracomment>The sample word: at most 157 pixels wide in 48-point bold Liberation Serif.</extracomment>
         <translation>Texto</translation>
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>The box that ends the program: a short word, at most 35 pixels wide in 12-point Liberation Sans. Screen readers have their own text for it.</extracomment>
         <translation>Sair</translation>
     </message>
     <message>
@@ -182,6 +185,11 @@ As opções do próprio Qt, como -platform, -display e -style, também funcionam
         <source>Show how to use this window</source>
         <translation>Mostra como usar esta janela</translation>
     </message>
+    <message>
+        <source>Quit</source>
+        <comment>accessible name of the Quit box</comment>
+        <translation>Sair</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -218,8 +226,9 @@ As opções do próprio Qt, como -platform, -display e -style, também funcionam
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>printing needs a persistent drawing surface</source>
-        <translation>a impressão requer uma superfície de desenho persistente</translation>
+        <source>drawing text needs a persistent drawing surface</source>
+        <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
+        <translation>desenhar texto requer uma superfície de desenho persistente</translation>
     </message>
 </context>
 <context>

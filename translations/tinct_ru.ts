@@ -25,22 +25,22 @@
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation>Щёлкните по тексту, чтобы изменить его вручную.</translation>
+        <translation>Щёлкните по тексту, чтобы вручную выбрать его цвет.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;tinct --help&apos;.</source>
-        <translation>Попробуйте &apos;tinct --help&apos;.</translation>
+        <translation>Попробуйте «tinct --help».</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>неизвестный параметр &apos;%1&apos;</translation>
+        <translation>неизвестный параметр «%1»</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>для параметра &apos;%1&apos; требуется значение</translation>
+        <translation>для параметра «%1» требуется значение</translation>
     </message>
     <message>
         <source>Choose a window color with red, green and blue sliders.
@@ -70,11 +70,11 @@ Qt&apos;s own options, such as -platform, -display and -style, work too.</source
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>неожиданный аргумент &apos;%1&apos;</translation>
+        <translation>неожиданный аргумент «%1»</translation>
     </message>
     <message>
         <source>invalid color &apos;%1&apos;</source>
-        <translation>недопустимый цвет &apos;%1&apos;</translation>
+        <translation>недопустимый цвет «%1»</translation>
     </message>
 </context>
 <context>
@@ -112,14 +112,17 @@ Qt&apos;s own options, such as -platform, -display and -style, work too.</source
     </message>
     <message>
         <source>Click textbox to change its color.</source>
+        <extracomment>One line, at most 241 pixels wide in 12-point Liberation Sans.</extracomment>
         <translation>Щелчок по тексту меняет цвет.</translation>
     </message>
     <message>
         <source>Text</source>
+        <extracomment>The sample word: at most 157 pixels wide in 48-point bold Liberation Serif.</extracomment>
         <translation>текст</translation>
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>The box that ends the program: a short word, at most 35 pixels wide in 12-point Liberation Sans. Screen readers have their own text for it.</extracomment>
         <translation>Всё</translation>
     </message>
     <message>
@@ -182,6 +185,11 @@ Qt&apos;s own options, such as -platform, -display and -style, work too.</source
         <source>Show how to use this window</source>
         <translation>Показать, как пользоваться этим окном</translation>
     </message>
+    <message>
+        <source>Quit</source>
+        <comment>accessible name of the Quit box</comment>
+        <translation>Выход</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -218,8 +226,9 @@ Qt&apos;s own options, such as -platform, -display and -style, work too.</source
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>printing needs a persistent drawing surface</source>
-        <translation>для печати нужна постоянная поверхность рисования</translation>
+        <source>drawing text needs a persistent drawing surface</source>
+        <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
+        <translation>для вывода текста в окно нужна постоянная поверхность рисования</translation>
     </message>
 </context>
 <context>

@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>The text will change to the window&apos;s complementary color.</source>
-        <translation>Texten byter till fönstrets komplementfärg.</translation>
+        <translation>Texten får fönstrets komplementfärg.</translation>
     </message>
     <message>
         <source>Click on the text to manually change it.</source>
-        <translation>Klicka på texten för att ändra den manuellt.</translation>
+        <translation>Klicka på texten för att själv välja dess färg.</translation>
     </message>
 </context>
 <context>
@@ -108,19 +108,22 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
     </message>
     <message>
         <source>Use sliders or click window to choose window color.</source>
-        <translation>Använd reglagen eller klicka i fönstret för att välja fönsterfärg.</translation>
+        <translation>Använd reglagen eller klicka på fönstret för att välja fönsterfärg.</translation>
     </message>
     <message>
         <source>Click textbox to change its color.</source>
+        <extracomment>One line, at most 241 pixels wide in 12-point Liberation Sans.</extracomment>
         <translation>Klicka på texten för att byta färg.</translation>
     </message>
     <message>
         <source>Text</source>
+        <extracomment>The sample word: at most 157 pixels wide in 48-point bold Liberation Serif.</extracomment>
         <translation>Text</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>Klar</translation>
+        <extracomment>The box that ends the program: a short word, at most 35 pixels wide in 12-point Liberation Sans. Screen readers have their own text for it.</extracomment>
+        <translation>Slut</translation>
     </message>
     <message>
         <source>Red</source>
@@ -132,7 +135,7 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
     </message>
     <message>
         <source>Red value</source>
-        <translation>Rött värde</translation>
+        <translation>Rödvärde</translation>
     </message>
     <message>
         <source>Green</source>
@@ -144,7 +147,7 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
     </message>
     <message>
         <source>Green value</source>
-        <translation>Grönt värde</translation>
+        <translation>Grönvärde</translation>
     </message>
     <message>
         <source>Blue</source>
@@ -156,7 +159,7 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
     </message>
     <message>
         <source>Blue value</source>
-        <translation>Blått värde</translation>
+        <translation>Blåvärde</translation>
     </message>
     <message>
         <source>Window color</source>
@@ -181,6 +184,11 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
     <message>
         <source>Show how to use this window</source>
         <translation>Visa hur fönstret används</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <comment>accessible name of the Quit box</comment>
+        <translation>Avsluta</translation>
     </message>
 </context>
 <context>
@@ -218,8 +226,9 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>printing needs a persistent drawing surface</source>
-        <translation>utskrift kräver en beständig rityta</translation>
+        <source>drawing text needs a persistent drawing surface</source>
+        <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
+        <translation>att rita text kräver en beständig rityta</translation>
     </message>
 </context>
 <context>

@@ -16,8 +16,11 @@ Translations::Translations()
             return;
         // Loading falls back from tinct_de_AT to tinct_de, and so on.
         if (m_program.load(u":/i18n/tinct_"_s + language)) {
-            (void)m_qt.load(u"qtbase_"_s + language,
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            // Qt's texts come split by module; a few languages have only the
+            // older catalogue of all of them (Debian 12's Swedish).
+            const QString qtTexts = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+            if (!m_qt.load(u"qtbase_"_s + language, qtTexts))
+                (void)m_qt.load(u"qt_"_s + language, qtTexts);
             return;
         }
     }

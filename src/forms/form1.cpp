@@ -48,11 +48,13 @@ void Form1::layOutControls()
     const QFont label = fontOf(u"MS Sans Serif"_s, 12, QFont::Normal, QFont::SansSerif);
     const QFont value = fontOf(u"MS Sans Serif"_s, 9.75, QFont::Bold, QFont::SansSerif);
 
+    //: One line, at most 241 pixels wide in 12-point Liberation Sans.
     Label2().setText(tr("Click textbox to change its color."));
     Label2().setTextFormat(Qt::PlainText);
     Label2().setFont(label);
     place(Label2(), 2880, 360, 3615, 375);
 
+    //: The sample word: at most 157 pixels wide in 48-point bold Liberation Serif.
     Text1().setText(tr("Text"));
     Text1().setFont(fontOf(u"Times New Roman"_s, 48, QFont::Bold, QFont::Serif));
     Text1().setFrame(false);
@@ -68,6 +70,8 @@ void Form1::layOutControls()
         place(Label1(i), 1320, 1320 + 480 * i, 615, 255);
     }
 
+    //: The box that ends the program: a short word, at most 35 pixels wide in
+    //: 12-point Liberation Sans. Screen readers have their own text for it.
     Text2().setText(tr("Quit"));
     Text2().setReadOnly(true);
     Text2().setFont(label);
@@ -98,7 +102,7 @@ void Form1::describeControls()
     Text1().setAccessibleName(tr("Sample text"));
     Text1().setAccessibleDescription(
             tr("Drawn in the complement of the window color; click it to choose its color"));
-    Text2().setAccessibleName(tr("Quit"));
+    Text2().setAccessibleName(tr("Quit", "accessible name of the Quit box"));
     Text2().setAccessibleDescription(tr("Click to end the program"));
     help().setStatusTip(tr("Show how to use this window"));
 }

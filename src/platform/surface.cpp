@@ -25,10 +25,12 @@ void Surface::setBackColor(ColorValue color)
 
 void Surface::print(const QString &line)
 {
+    //: Text was to be drawn on a window that does not keep what is drawn on
+    //: it. Nothing to do with printers.
     if (!m_autoRedraw)
-        throw RuntimeError(
-                RuntimeError::Kind::InvalidPropertyValue,
-                QT_TRANSLATE_NOOP("RuntimeError", "printing needs a persistent drawing surface"));
+        throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue,
+                           QT_TRANSLATE_NOOP("RuntimeError",
+                                             "drawing text needs a persistent drawing surface"));
 
     if (m_drawing.isNull()) {
         const qreal ratio = devicePixelRatioF();
