@@ -7,8 +7,8 @@
 
 ChosenColor::ChosenColor(WindowRegistry &windows)
 {
-    connect(&windows, &WindowRegistry::loaded, this, [this](Form &window) {
-        if (auto *main = qobject_cast<Form1 *>(&window)) {
+    connect(&windows, &WindowRegistry::loaded, this, [this](Form *window) {
+        if (auto *main = qobject_cast<Form1 *>(window)) {
             connect(main, &Form::unloaded, this, [this, main] { m_color = main->backColor(); });
         }
     });

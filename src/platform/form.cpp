@@ -2,11 +2,10 @@
 
 #include "layout.h"
 #include "surface.h"
+#include "windowregistry.h"
 
 #include <QCloseEvent>
 #include <QLayout>
-
-QPointer<Form> Form::s_lastActive;
 
 Form::Form(QSize clientSize)
     : m_surface(new Surface(this))
@@ -39,10 +38,8 @@ void Form::bringToFront()
 bool Form::event(QEvent *event)
 {
     const bool handled = QMainWindow::event(event);
-    if (event->type() == QEvent::WindowActivate && s_lastActive != this) {
-        s_lastActive = this;
+    if (event->type() == QEvent::WindowActivate && WindowRegistry::current().becameActive(*this))
         Q_EMIT activated();
-    }
     return handled;
 }
 

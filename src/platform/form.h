@@ -3,7 +3,6 @@
 #include "colorvalue.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 class Surface;
 
@@ -42,8 +41,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    static QPointer<Form> s_lastActive;
-
     Surface *m_surface;
     bool m_loaded = true;
 };

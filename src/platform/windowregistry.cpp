@@ -50,6 +50,14 @@ void WindowRegistry::endProgram()
     QCoreApplication::exit(0);
 }
 
+bool WindowRegistry::becameActive(Form &window)
+{
+    if (m_lastActive == &window)
+        return false;
+    m_lastActive = &window;
+    return true;
+}
+
 bool WindowRegistry::isEnding()
 {
     return s_current && s_current->m_ending;

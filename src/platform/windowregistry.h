@@ -29,15 +29,21 @@ public:
     void endProgram();
     static bool isEnding();
 
+    // Notes that a window became the program's active one. True unless it
+    // was the one active last: coming back to it from another application
+    // is no activation of the program's.
+    bool becameActive(Form &window);
+
 Q_SIGNALS:
     // A window was created and its Form_Load has run.
-    void loaded(Form &window);
+    void loaded(Form *window);
 
 private:
     Form *loadedInstance(const QMetaObject &windowClass) const;
     void keep(const QMetaObject &windowClass, Form &window);
 
     std::map<const QMetaObject *, QPointer<Form>> m_slots;
+    QPointer<Form> m_lastActive;
     bool m_ending = false;
 };
 
@@ -51,6 +57,6 @@ Window &WindowRegistry::get()
     registry.keep(Window::staticMetaObject, *window);
     if constexpr (requires { window->Form_Load(); })
         window->Form_Load();
-    Q_EMIT registry.loaded(*window);
+    Q_EMIT registry.loaded(window);
     return *window;
 }
