@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QDir>
 #include <QMenuBar>
+#include <QStyleHints>
 #include <QStyleOptionFrame>
 
 using namespace Qt::StringLiterals;
@@ -164,6 +165,57 @@ private Q_SLOTS:
             QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(&surface, release));
             QCOMPARE(answerer.openings.size(), opens);
         }
+    }
+    void restOfMultiClickPicksNothing_data()
+    {
+        QTest::addColumn<int>("clicks"); // after the one that opens the dialog
+        QTest::addColumn<int>("after"); // ms from the release before each
+        QTest::addColumn<int>("away"); // px from the first click
+        QTest::addColumn<bool>("picks");
+        const QStyleHints &hints = *QGuiApplication::styleHints();
+        const int interval = hints.mouseDoubleClickInterval();
+        QTest::newRow("double-click") << 1 << interval << 0 << false;
+        QTest::newRow("triple-click") << 2 << interval << 0 << false;
+        QTest::newRow("a click later") << 1 << interval + 1 << 0 << true;
+        QTest::newRow("a click elsewhere")
+                << 1 << 10 << hints.mouseDoubleClickDistance() + 1 << true;
+    }
+    void restOfMultiClickPicksNothing()
+    {
+        QFETCH(int, clicks);
+        QFETCH(int, after);
+        QFETCH(int, away);
+        QFETCH(bool, picks);
+
+        // Clicks in the colour square of the dialog that the first one opened.
+        const QPoint global = m_form->surface().mapToGlobal(BareBackground);
+        quint64 time = 1000;
+        const auto send = [&](QWidget *to, QPoint at, QPoint offset, QEvent::Type type) {
+            QMouseEvent event(type, at, global + offset, Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+            event.setTimestamp(time);
+            QApplication::sendEvent(to, &event);
+        };
+        QColor picked;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
+            QWidget *square = nullptr;
+            for (QWidget *child : dialog->findChildren<QWidget *>())
+                square = QByteArray(child->metaObject()->className()).endsWith("QColorPicker")
+                        ? child
+                        : square;
+            QVERIFY(square);
+            for (int i = 0; i < clicks; ++i) {
+                time += after;
+                send(square, {5, 5}, {away, 0}, QEvent::MouseButtonPress);
+                send(square, {5, 5}, {away, 0}, QEvent::MouseButtonRelease);
+            }
+            picked = dialog->currentColor();
+            dialog->reject();
+        });
+        send(&m_form->surface(), BareBackground, {}, QEvent::MouseButtonPress);
+        send(&m_form->surface(), BareBackground, {}, QEvent::MouseButtonRelease);
+        QCOMPARE(picked != toQColor(m_form->backColor()), picks);
     }
     void textBoxUsableAfterDialog()
     {
