@@ -18,28 +18,26 @@ ClickSequenceGuard::~ClickSequenceGuard()
 
 bool ClickSequenceGuard::eventFilter(QObject *watched, QEvent *event)
 {
-    const auto *mouse = static_cast<const QMouseEvent *>(event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        m_held = !m_ended && continuesSequence(*mouse);
-        m_ended = !m_held;
-        break;
-    case QEvent::MouseButtonRelease:
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseMove)
+        return m_held;
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
+        && type != QEvent::MouseButtonRelease)
+        return QObject::eventFilter(watched, event);
+
+    if (type == QEvent::MouseButtonRelease) {
         // Taken with its press: a release alone picks a colour in a dialog.
         if (!m_held)
             return false;
         m_held = false;
-        m_lastTimestamp = mouse->timestamp();
-        return true;
-    case QEvent::MouseMove:
-        return m_held;
-    default:
-        return QObject::eventFilter(watched, event);
+    } else {
+        m_held = !m_ended && continuesSequence(static_cast<const QMouseEvent &>(*event));
+        m_ended = !m_held;
+        if (!m_held)
+            return false;
     }
-    if (m_held)
-        m_lastTimestamp = mouse->timestamp();
-    return m_held;
+    m_lastTimestamp = static_cast<const QMouseEvent &>(*event).timestamp();
+    return true;
 }
 
 bool ClickSequenceGuard::continuesSequence(const QMouseEvent &event) const
