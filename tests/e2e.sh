@@ -39,10 +39,13 @@ wait_until() {
 # tinct must neither read nor write.
 mkdir home && printf '[Qt]\ncustomColors\\0=4283253347\n' >QtProject.conf && cp QtProject.conf seed
 # A script's background job ignores SIGINT; a terminal's program does not.
+# Qt's libraries and Mesa's EGL driver have no frame pointers: in a
+# sanitized build only the slow unwinder finds the frames that lsan.supp names.
 start_tinct() {
-    env --default-signal=INT -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR HOME="$WORK/home" \
-        XDG_CONFIG_HOME="$WORK" XDG_RUNTIME_DIR="$WORK" "$TINCT" "$@" >"$WORK/tinct.out" \
-        2>"$WORK/tinct.err" &
+    env --default-signal=INT -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR \
+        HOME="$WORK/home" XDG_CONFIG_HOME="$WORK" XDG_RUNTIME_DIR="$WORK" \
+        ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0" \
+        "$TINCT" "$@" >"$WORK/tinct.out" 2>"$WORK/tinct.err" &
     APP=$!
 }
 
@@ -203,9 +206,7 @@ export XDG_RUNTIME_DIR=$WORK WAYLAND_DISPLAY=wayland-e2e QT_QPA_PLATFORM=wayland
 weston --backend=headless-backend.so --use-pixman --debug --socket=wayland-e2e \
     --width=1024 --height=768 >weston.err 2>&1 & PIDS=($!)
 wait_until "Weston" test -S "$WORK/wayland-e2e"
-# Mesa's EGL driver, loaded by Qt's Wayland plugin, has no frame pointers:
-# in a sanitized build only the slow unwinder finds what lsan.supp names.
-ASAN_OPTIONS=${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0 WAYLAND_DEBUG=client start_tinct --print
+WAYLAND_DEBUG=client start_tinct --print
 drawn() {
     rm -f wayland-screenshot-*.png
     weston-screenshooter 2>/dev/null && mv wayland-screenshot-*.png "$SHOT" &&
