@@ -13,22 +13,6 @@ namespace {
 
 const QPoint BareBackground(300, 190);
 
-// The last row of About's client area, in its own pixels at any scale, that
-// holds ink: pixels much darker than the background.
-int lastInkRow(const About &about)
-{
-    const QImage image = about.surface().grab().toImage().scaled(
-            about.surface().size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    const int background = qGray(image.pixel(image.width() - 1, image.height() - 1));
-    for (int y = image.height() - 1; y >= 0; --y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < background - 64)
-                return y;
-        }
-    }
-    return -1;
-}
-
 // How wide a text can be in a text box: its contents less the margin of
 // two pixels on either side that QLineEdit keeps.
 int room(const QLineEdit &box)
@@ -188,7 +172,6 @@ private Q_SLOTS:
         QVERIFY(!about.isModal() && !about.parentWidget() && m_form->isVisible());
         const int block = 6 * QFontMetrics(about.surface().font()).height();
         QCOMPARE(about.surface().currentY(), block);
-        QVERIFY(lastInkRow(about) < block + block / 12);
         const QImage first = about.surface().grab().toImage();
 
         // Back from the main window: the block again, under the first one,
@@ -196,10 +179,10 @@ private Q_SLOTS:
         activate(*m_form);
         activate(about);
         QCOMPARE(about.surface().currentY(), 2 * block);
-        QVERIFY(lastInkRow(about) > block);
         const QImage second = about.surface().grab().toImage();
         const QRect top(QPoint(0, 0), QSize(first.width(), int(block * first.devicePixelRatio())));
         QCOMPARE(second.copy(top), first.copy(top));
+        QVERIFY(second != first);
 
         // The position only moves down; nothing below the bottom edge is drawn
         // or read out, and nothing scrolls.
