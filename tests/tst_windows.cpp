@@ -3,6 +3,7 @@
 #include "app/translations.h"
 
 #include <QAccessible>
+#include <QBackingStore>
 #include <QDir>
 #include <QMenuBar>
 #include <QStyleOptionFrame>
@@ -273,6 +274,12 @@ private Q_SLOTS:
             fit(line, about.font(), about.width());
         QCOMPARE(tooWide, QStringList());
         QVERIFY(about.currentY() <= about.height());
+        // Each window painted to its last pixel at any scale, as to its first.
+        for (const QWidget *window : {form.window(), about.window()}) {
+            const auto *store = static_cast<const QImage *>(window->backingStore()->paintDevice());
+            const int bottom = store->height() - 1;
+            QCOMPARE(store->pixelColor(store->width() - 1, bottom), store->pixelColor(0, bottom));
+        }
     }
 
 private: // NOLINT(readability-redundant-access-specifiers): Q_SLOTS is above
