@@ -34,15 +34,18 @@ wait_until() {
     done
 }
 
-# The desktop's own Qt settings would change what is on screen. A private
+# The desktop's own Qt settings would change what is on screen: qt6ct's
+# darker scheme, light text on dark grey, stands in for them. A private
 # home, and Qt's settings file with a custom colour (77,66,99) in it, which
 # tinct must neither read nor write.
+mkdir qt6ct && printf '[Appearance]\ncustom_palette=true\ncolor_scheme_path=%s\n' \
+    /usr/share/qt6ct/colors/darker.conf >qt6ct/qt6ct.conf
 mkdir home && printf '[Qt]\ncustomColors\\0=4283253347\n' >QtProject.conf && cp QtProject.conf seed
 # A script's background job ignores SIGINT; a terminal's program does not.
 # Qt's libraries and Mesa's EGL driver have no frame pointers: in a
 # sanitized build only the slow unwinder finds the frames that lsan.supp names.
 start_tinct() {
-    env --default-signal=INT -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR \
+    env --default-signal=INT -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME=qt6ct \
         HOME="$WORK/home" XDG_CONFIG_HOME="$WORK" XDG_RUNTIME_DIR="$WORK" \
         ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0" \
         "$TINCT" "$@" >"$WORK/tinct.out" 2>"$WORK/tinct.err" &
@@ -103,12 +106,12 @@ start_main() {
     geometry "$MAIN"
     CX=$X CY=$((Y + H - 213))
 }
-# About shows N (1 or 2) blocks, each six lines of 12 px, from its top left.
+# About shows N (1 or 2) blocks of six light lines of 12 px from its top left.
 blocks_are() {
     local rows
     import -window root "$SHOT"
     rows=$(convert "$SHOT" -crop "312x109+$AX+$AY" +repage -colorspace gray -threshold 50% \
-        -negate -scale '1x109!' -depth 8 txt:- | awk -F '[,:]' 'NR > 1 && !/#000000/ {print $2}')
+        -scale '1x109!' -depth 8 txt:- | awk -F '[,:]' 'NR > 1 && !/#000000/ {print $2}')
     (($(head -n 1 <<<"$rows") <= 4)) && (($(tail -n 1 <<<"$rows") < 74 ? $1 == 1 : $1 == 2))
 }
 open_about() {
@@ -123,6 +126,10 @@ open_about() {
 echo "a start colour; a click on the red slider's right arrow, the wheel over the green one"
 start_main --print --color teal
 expect_colours 0,128,128 255,127,127
+# The scheme's grey menu bar; black text on the program's own colours.
+(($(count "$CX" $((CY - 12)) 464 10 34,32,32) > 2320 &&
+    $(count $((CX + 192)) $((CY + 24)) 241 25 0,0,0) > 9 &&
+    $(count $((CX + 88)) $((CY + 120)) 41 17 0,0,0) > 9)) || fail "not in the dark scheme's colours"
 click 76 96
 expect_colours 5,128,128 250,127,127
 click 40 128 4 # up

@@ -47,8 +47,6 @@ private Q_SLOTS:
         QTest::addColumn<Error>("complementError");
 
         QTest::newRow("black") << 0 << Bytes{0, 0, 0} << 16777215 << None;
-        QTest::newRow("red only") << 200 << Bytes{200, 0, 0} << 0x00FFFF37 << None;
-        QTest::newRow("red and green") << 51400 << Bytes{200, 200, 0} << 0x00FF3737 << None;
         QTest::newRow("light grey") << 13158600 << Bytes{200, 200, 200} << 0x00373737 << None;
         QTest::newRow("red becomes cyan") << 0x000000FF << Bytes{255, 0, 0} << 0x00FFFF00 << None;
         QTest::newRow("blue is the high byte")

@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr ColorValue LightDesktopTextColor = 0x00000000; // black
+
 void setRoleColor(QWidget &control, QPalette::ColorRole role, ColorValue color)
 {
     QPalette palette = control.palette();
@@ -24,6 +26,9 @@ void setBackColor(QWidget &control, ColorValue color)
 {
     control.setAutoFillBackground(true);
     setRoleColor(control, control.backgroundRole(), color);
+    // The program's colours were chosen for a light desktop's black text: a
+    // dark desktop's light text would be unreadable on them.
+    setRoleColor(control, control.foregroundRole(), LightDesktopTextColor);
 }
 
 ColorValue foreColor(const QWidget &control)

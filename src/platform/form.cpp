@@ -7,12 +7,12 @@
 #include <QCloseEvent>
 #include <QLayout>
 
-Form::Form(QSize clientSize)
+Form::Form(TwipSize clientSize)
     : m_surface(new Surface(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     m_surface->setFont(defaultWindowFont());
-    m_surface->setFixedSize(clientSize);
+    m_surface->setFixedSize(clientPixels(*this, clientSize));
     setCentralWidget(m_surface);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colorvalue.h"
+#include "layout.h"
 
 #include <QMainWindow>
 
@@ -15,7 +16,7 @@ class Form : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit Form(QSize clientSize);
+    explicit Form(TwipSize clientSize);
 
     Surface &surface() const { return *m_surface; }
     ColorValue backColor() const;

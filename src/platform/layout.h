@@ -5,15 +5,28 @@
 
 class QWidget;
 
-// Window layouts are given in twips: 15 to a pixel at 96 dots per inch.
-constexpr int TwipsPerPixel = 15;
+// Window layouts are given in twips, 1440 to the logical inch: 15 to a pixel
+// at 96 dots per inch. They become pixels at the logical DPI that the fonts
+// use, so that every text keeps the room it was given at any DPI.
+constexpr int TwipsPerInch = 1440;
 
-constexpr QSize twips(int width, int height)
+struct TwipSize
 {
-    return {width / TwipsPerPixel, height / TwipsPerPixel};
+    int width;
+    int height;
+};
+
+constexpr TwipSize twips(int width, int height)
+{
+    return {width, height};
 }
 
-// Places a control at a fixed rectangle of its window's client area.
+// The pixels of a window's client area of that size.
+QSize clientPixels(const QWidget &window, TwipSize size);
+
+// Places a control at a fixed rectangle of its window's client area. Each
+// edge goes to its nearest pixel, so controls that meet in twips meet on
+// screen.
 void place(QWidget &control, int left, int top, int width, int height);
 
 // A font by face, point size and weight. Where the face is not installed a
