@@ -39,10 +39,11 @@ inline void verifyColours(const Form1 &form, std::optional<ColorValue> handPicke
                                       ChannelValue(form.HScroll1(2).value()));
     for (qint16 i = 0; i <= 2; ++i)
         QCOMPARE(form.Label1(i).text(), QString::number(form.HScroll1(i).value()));
-    for (const ColorValue colour : {form.backColor(), backColor(form.Text1()),
-                                    backColor(form.Label2()), backColor(form.Text2())})
+    for (const ColorValue colour :
+         {form.backColor(), controlBackColor(form.Text1()), controlBackColor(form.Label2()),
+          controlBackColor(form.Text2())})
         QCOMPARE(colour, window);
-    QCOMPARE(foreColor(form.Text1()), handPicked.value_or(WhiteColorValue - window));
+    QCOMPARE(controlForeColor(form.Text1()), handPicked.value_or(WhiteColorValue - window));
 }
 
 // Lets the event loop run until nothing more is pending, deleting what was

@@ -213,7 +213,7 @@ void Storm::step()
         return;
     auto *form = shown<Form1>();
     const ColorValue windowBefore = form ? form->backColor() : 0;
-    const ColorValue textBefore = form ? foreColor(form->Text1()) : 0;
+    const ColorValue textBefore = form ? controlForeColor(form->Text1()) : 0;
 
     // Drawn for every action, so that whether a dialog comes up shifts
     // nothing that follows. A quarter of the picks keep the window's colour,

@@ -66,7 +66,7 @@ void Form1::layOutControls()
         Label1(i).setTextFormat(Qt::PlainText);
         Label1(i).setFrameStyle(QFrame::Box | QFrame::Plain);
         Label1(i).setFont(value);
-        ::setBackColor(Label1(i), ChannelLabelColors[i]);
+        setControlBackColor(Label1(i), ChannelLabelColors[i]);
         place(Label1(i), 1320, 1320 + 480 * i, 615, 255);
     }
 
@@ -137,10 +137,10 @@ void Form1::HScroll1_Change(qint16 Index)
     Label1(Index).setText(QString::number(HScroll1(Index).value()));
     setBackColor(Compose(ChannelValue(HScroll1(0).value()), ChannelValue(HScroll1(1).value()),
                          ChannelValue(HScroll1(2).value())));
-    ::setBackColor(Text1(), backColor());
-    ::setBackColor(Label2(), backColor());
-    ::setBackColor(Text2(), backColor());
-    setForeColor(Text1(), Complement(backColor()));
+    setControlBackColor(Text1(), backColor());
+    setControlBackColor(Label2(), backColor());
+    setControlBackColor(Text2(), backColor());
+    setControlForeColor(Text1(), Complement(backColor()));
 }
 
 void Form1::Form_Click()
@@ -150,7 +150,7 @@ void Form1::Form_Click()
 
 void Form1::Text1_Click()
 {
-    setForeColor(Text1(), pickColor(foreColor(Text1())));
+    setControlForeColor(Text1(), pickColor(controlForeColor(Text1())));
 }
 
 void Form1::Text2_Click()

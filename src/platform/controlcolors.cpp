@@ -17,12 +17,12 @@ void setRoleColor(QWidget &control, QPalette::ColorRole role, ColorValue color)
 
 } // namespace
 
-ColorValue backColor(const QWidget &control)
+ColorValue controlBackColor(const QWidget &control)
 {
     return toColorValue(control.palette().color(control.backgroundRole()));
 }
 
-void setBackColor(QWidget &control, ColorValue color)
+void setControlBackColor(QWidget &control, ColorValue color)
 {
     control.setAutoFillBackground(true);
     setRoleColor(control, control.backgroundRole(), color);
@@ -31,12 +31,12 @@ void setBackColor(QWidget &control, ColorValue color)
     setRoleColor(control, control.foregroundRole(), LightDesktopTextColor);
 }
 
-ColorValue foreColor(const QWidget &control)
+ColorValue controlForeColor(const QWidget &control)
 {
     return toColorValue(control.palette().color(control.foregroundRole()));
 }
 
-void setForeColor(QWidget &control, ColorValue color)
+void setControlForeColor(QWidget &control, ColorValue color)
 {
     setRoleColor(control, control.foregroundRole(), color);
 }
