@@ -11,6 +11,7 @@
 
 #include "benchsupport.h"
 #include "forms/form1.h"
+#include "platform/runtime.h"
 #include "platform/windowregistry.h"
 
 #include <QApplication>
@@ -60,6 +61,7 @@ int main(int argc, char **argv)
         return 2;
     }
 
+    setUpRuntime();
     WindowRegistry shell;
     Form1 &form = WindowRegistry::get<Form1>();
     form.show();

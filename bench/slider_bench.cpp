@@ -17,6 +17,7 @@
 #include "benchsupport.h"
 #include "forms/form1.h"
 #include "platform/hscrollbar.h"
+#include "platform/runtime.h"
 #include "platform/surface.h"
 #include "platform/textbox.h"
 #include "platform/windowregistry.h"
@@ -50,6 +51,7 @@ int main(int argc, char **argv)
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 3000;
     const int warmup = 200;
 
+    setUpRuntime();
     WindowRegistry shell;
     Form1 &form = WindowRegistry::get<Form1>();
     form.show();

@@ -4,6 +4,7 @@
 #include "forms/form1.h"
 #include "platform/controlcolors.h"
 #include "platform/hscrollbar.h"
+#include "platform/runtime.h"
 #include "platform/surface.h"
 #include "platform/textbox.h"
 #include "platform/windowregistry.h"

@@ -293,6 +293,7 @@ class tst_Storm : public QObject
 private Q_SLOTS:
     void randomActions()
     {
+        setUpRuntime();
         s_previousHandler = qInstallMessageHandler(quietHandler);
         const quint64 seed = qEnvironmentVariable("TINCT_STORM_SEED", u"20250607"_s).toULongLong();
         const int actions = qEnvironmentVariable("TINCT_STORM_ACTIONS", u"5000"_s).toInt();

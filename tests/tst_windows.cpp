@@ -39,6 +39,7 @@ class tst_Windows : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { setUpRuntime(); }
     void init()
     {
         m_windows = std::make_unique<WindowRegistry>();

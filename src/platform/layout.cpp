@@ -40,15 +40,6 @@ void place(QWidget &control, int left, int top, int width, int height)
 
 QFont fontOf(const QString &face, qreal pointSize, QFont::Weight weight, QFont::StyleHint kind)
 {
-    // Linux desktops lack the classic Windows sans face; the metric-compatible
-    // Liberation Sans keeps texts at the widths the layout was drawn for.
-    static const bool substituted = [] {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                                  QStringLiteral("Liberation Sans"));
-        return true;
-    }();
-    Q_UNUSED(substituted);
-
     QFont font(face);
     font.setPointSizeF(pointSize);
     font.setWeight(weight);

@@ -30,7 +30,8 @@ QSize clientPixels(const QWidget &window, TwipSize size);
 void place(QWidget &control, int left, int top, int width, int height);
 
 // A font by face, point size and weight. Where the face is not installed a
-// font of the given kind stands in, at the same size and weight.
+// font of the given kind stands in, at the same size and weight; for the
+// classic sans face, the one that setUpRuntime() names.
 QFont fontOf(const QString &face, qreal pointSize, QFont::Weight weight, QFont::StyleHint kind);
 
 // The font of a new window, where its layout names none.

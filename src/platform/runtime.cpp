@@ -1,9 +1,14 @@
 #include "runtime.h"
 
+#include <QFont>
 #include <QSettings>
 
 void setUpRuntime()
 {
+    // Linux desktops lack the classic Windows sans face; the metric-compatible
+    // Liberation Sans keeps texts at the widths the layouts were drawn for.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+
     // The program reads no settings and writes none. Qt's colour dialog
     // would keep its custom colours in the user's QtProject.conf, shared
     // with every Qt program; pointed below a file, which no directory can

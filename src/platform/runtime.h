@@ -1,5 +1,6 @@
 #pragma once
 
 // Sets up, once and before the first window, what the program's windows
-// expect of the toolkit beyond its defaults.
+// expect of the toolkit beyond its defaults: the fonts their layouts name,
+// and no settings read or written.
 void setUpRuntime();
