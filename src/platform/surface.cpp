@@ -73,7 +73,7 @@ void Surface::mouseReleaseEvent(QMouseEvent *event)
             && isBareBackground(event->position());
     m_pressedOnBackground = false;
     if (click) {
-        const ClickSequenceGuard rest(*event); // not clicks in what this click opens
+        const ClickSequenceGuard rest(*this, *event); // not clicks in what this click opens
         Q_EMIT clicked();
     }
 }

@@ -21,7 +21,7 @@ void TextBox::mouseReleaseEvent(QMouseEvent *event)
             && rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click) {
-        const ClickSequenceGuard rest(*event); // not clicks in what this click opens
+        const ClickSequenceGuard rest(*this, *event); // not clicks in what this click opens
         Q_EMIT clicked();
     }
 }
