@@ -104,13 +104,12 @@ else
     scene() { weston-debug scene-graph 2>/dev/null; }
     shown() { scene | grep -qF "top-level window '$1' of org.tinct.Tinct"; }
     active() {
-        local focus=$(grep -oE 'wl_keyboard@[0-9]+\.(enter|leave)\([0-9]+, wl_surface@[0-9]+' tinct.err | tail -n 1)
-        [[ $focus == *enter* ]] && scene | grep -qF "PID $APP, surface ID ${focus##*@}, top-level window '$1'"
+        local focus=$(grep -oE 'wl_keyboard[@#][0-9]+\.(enter|leave)\([0-9]+, wl_surface[@#][0-9]+' tinct.err | tail -n 1)
+        [[ $focus == *enter* ]] && scene | grep -qF "PID $APP, surface ID ${focus##*[@#]}, top-level window '$1'"
     }
-    geometry() { # sets X Y W H to what a window paints opaque (tinct's client area), else all of it
+    geometry() { # sets X Y W H to what a window paints opaque: tinct's client area
         eval "$(scene | awk -v title="window '$1'" 'index($0, title) {found = 1; next} found && /View/ {exit}
-            found && /position:|opaque:/ {gsub(/[^0-9]+/, " "); split($0, p)
-                print "X=" p[1] " Y=" p[2] " W=" p[3] - p[1] " H=" p[4] - p[2]}')"
+            found && /opaque:/ {gsub(/[^0-9]+/, " "); split($0, p); print "X=" p[1] " Y=" p[2] " W=" p[3] - p[1] " H=" p[4] - p[2]}')"
     }
     close_window() { geometry "$1" && click_at $((X + W - 14)) $((Y - 16)); } # Qt's close button
     OTHER=(weston-flower)
