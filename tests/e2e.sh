@@ -83,8 +83,9 @@ if [[ $PLATFORM == x11 ]]; then
     window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
     shown() { [[ -n $(window "$1") ]]; }
     active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$(window "$1")" ]]; }
-    geometry() { # sets X Y W H to a window's client area
-        eval "$(xwininfo -id "$(window "$1")" | awk '/Absolute upper-left|Width|Height/ {print substr($(NF-1), 1, 1) "=" $NF}')"
+    geometry() { # sets X Y W H to a window's client area; xwininfo waits for a click without an id
+        local id=$(window "$1") g && [[ -n $id ]] && g=$(xwininfo -id "$id" |
+            awk '/Absolute upper-left|Width|Height/ {print substr($(NF-1), 1, 1) "=" $NF}') && eval "$g"
     }
     close_window() { wmctrl -c "$1"; }
     OTHER=(xmessage 'another program')
@@ -103,13 +104,14 @@ else
     # tinct's app id); which one has the keyboard, tinct's protocol log says.
     scene() { weston-debug scene-graph 2>/dev/null; }
     shown() { scene | grep -qF "top-level window '$1' of org.tinct.Tinct"; }
-    active() {
-        local focus=$(grep -oE 'wl_keyboard[@#][0-9]+\.(enter|leave)\([0-9]+, wl_surface[@#][0-9]+' tinct.err | tail -n 1)
+    active() { # libwayland 1.23 writes wl_keyboard#7, older ones wl_keyboard@7
+        local focus=$(grep -oE 'keyboard.[0-9]+\.(enter|leave)\([0-9]+, wl_surface.[0-9]+' tinct.err | tail -n 1)
         [[ $focus == *enter* ]] && scene | grep -qF "PID $APP, surface ID ${focus##*[@#]}, top-level window '$1'"
     }
     geometry() { # sets X Y W H to what a window paints opaque: tinct's client area
-        eval "$(scene | awk -v title="window '$1'" 'index($0, title) {found = 1; next} found && /View/ {exit}
-            found && /opaque:/ {gsub(/[^0-9]+/, " "); split($0, p); print "X=" p[1] " Y=" p[2] " W=" p[3] - p[1] " H=" p[4] - p[2]}')"
+        local g=$(scene | awk -v title="window '$1'" 'index($0, title) {found = 1; next} found && /View/ {exit}
+            found && /opaque:/ {gsub(/[^0-9]+/, " "); print "X=" $1 " Y=" $2 " W=" $3 - $1 " H=" $4 - $2}')
+        [[ -n $g ]] && eval "$g"
     }
     close_window() { geometry "$1" && click_at $((X + W - 14)) $((Y - 16)); } # Qt's close button
     OTHER=(weston-flower)
@@ -144,8 +146,9 @@ dialog() {
 }
 # About shows N (1 or 2) blocks of six light lines of 12 px from its top left.
 blocks_are() {
-    import -window root "$SHOT" && local rows=$(convert "$SHOT" -crop "312x109+$AX+$AY" +repage -colorspace gray -threshold 50% \
-        -scale '1x109!' -depth 8 txt:- | awk -F '[,:]' 'NR > 1 && !/#000000/ {print $2}')
+    import -window root "$SHOT" && local rows=$(convert "$SHOT" -crop "312x109+$AX+$AY" +repage \
+        -colorspace gray -threshold 50% -scale '1x109!' -depth 8 txt:- |
+        awk -F '[,:]' 'NR > 1 && !/#000000/ {print $2}')
     (($(head -n 1 <<<"$rows") <= 4)) && (($(tail -n 1 <<<"$rows") < 74 ? $1 == 1 : $1 == 2))
 }
 open_about() { # on the left output
@@ -158,7 +161,7 @@ start_main --print --color teal
 click 76 96
 expect_colours 5,128,128 250,127,127
 
-echo "a colour set in the dialog, added to its custom colours, OK; Cancel, a key: the slider goes from there"
+echo "a colour set in the dialog, added to its custom colours, OK; Cancel; Tab, a key: the sliders go from there"
 dialog 300 190 1
 import -window root "$SHOT"
 (($(count 0 0 1524 768 77,66,99) == 0)) || fail "the dialog shows a custom colour of Qt's settings"
@@ -170,10 +173,10 @@ wait_until "the custom colour" on_screen $((shown_before + 100))
 xdotool key Return && active_main
 expect_colours 10,20,30 245,235,225
 dialog 300 190 1 Escape '#ffffff'
-xdotool key Right
-expect_colours 15,20,30 240,235,225
+xdotool key Tab Right # from the red slider, focused by the click on its arrow, to the green one
+expect_colours 10,25,30 245,230,225
 dialog 230 85 1 Return '#00ff80'
-expect_colours 15,20,30 0,255,128
+expect_colours 10,25,30 0,255,128
 
 echo "About prints when it becomes active from the main window, not from another program"
 open_about
@@ -204,7 +207,7 @@ end_tinct Quit 0 '#e6c8c8'
 cmp -s seed QtProject.conf && [[ -z $(ls -A home) ]] || fail "tinct wrote settings"
 
 echo "double- and triple-clicks on the background and the sample word open one dialog, pick nothing"
-xdotool mousemove 10 10
+xdotool mousemove 10 10 # on the left output, where the rest of each lands on the dialog's colours
 start_main --color '#204080'
 for spot in '400 3 2' '260 52 3' '120 20 3' '300 60 2' '440 15 3' '340 56 2' '60 15 2' '280 64 3'; do
     dialog $spot Return
