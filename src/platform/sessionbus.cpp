@@ -62,9 +62,8 @@ QByteArray accessibilityBusOnDisplay()
 void declineSessionBusAutolaunch()
 {
     // libdbus takes the session bus from DBUS_SESSION_BUS_ADDRESS, then from
-    // $XDG_RUNTIME_DIR/bus, and else autolaunches one, on X11 only.
-    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") || userBusRuns()
-        || qEnvironmentVariableIsEmpty("DISPLAY"))
+    // $XDG_RUNTIME_DIR/bus, and else autolaunches one for the X display.
+    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") || userBusRuns())
         return;
     // Qt reads the root window's accessibility bus only once connected to a
     // session bus; its own variable needs none.
