@@ -335,18 +335,21 @@ private Q_SLOTS:
             texts << control->accessibleName() << control->accessibleDescription();
         for (qint16 i = 0; i <= 2; ++i)
             texts << form.Label1(i).accessibleDescription();
-        QColorDialog dialog; // Qt's texts: its labels (old catalogues lack its title)
+        QColorDialog dialog; // Qt's texts: its title, labels and buttons
         dialog.setOption(QColorDialog::DontUseNativeDialog);
         QString labels;
         for (const QLabel *label : dialog.findChildren<QLabel *>())
             labels += label->text();
-        texts << labels;
+        texts << dialog.windowTitle() << labels;
+        for (const QPushButton *button : dialog.findChildren<QPushButton *>())
+            texts << button->text();
         if (language == u"en")
             english = texts;
         for (qsizetype i = 0; i < texts.size(); ++i)
             QVERIFY2(!texts[i].isEmpty()
                              && (language == u"en" || texts[i] != english.value(i)
-                                 || texts[i] == u"Text" || texts[i] == u"&Help"),
+                                 || texts[i] == u"Text" || texts[i] == u"&Help"
+                                 || texts[i] == u"OK"),
                      qPrintable(u"text %1: \"%2\""_s.arg(i).arg(texts[i])));
 
         // What does not fit, with how wide it is.

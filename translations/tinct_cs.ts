@@ -232,6 +232,13 @@ Fungují i vlastní přepínače Qt, například -platform, -display a -style.</
     </message>
 </context>
 <context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>nelze zapisovat na standardní výstup: %1</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>cannot open a display: no X11 or Wayland display answered (check DISPLAY or WAYLAND_DISPLAY)</source>

@@ -232,6 +232,13 @@ Auch die Qt-eigenen Optionen wie -platform, -display und -style werden unterstü
     </message>
 </context>
 <context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>In die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>cannot open a display: no X11 or Wayland display answered (check DISPLAY or WAYLAND_DISPLAY)</source>

@@ -232,6 +232,13 @@ También funcionan las opciones propias de Qt, como -platform, -display y -style
     </message>
 </context>
 <context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>cannot open a display: no X11 or Wayland display answered (check DISPLAY or WAYLAND_DISPLAY)</source>

@@ -232,6 +232,13 @@ Les options propres à Qt, comme -platform, -display et -style, fonctionnent aus
     </message>
 </context>
 <context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>cannot open a display: no X11 or Wayland display answered (check DISPLAY or WAYLAND_DISPLAY)</source>

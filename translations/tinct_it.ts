@@ -232,6 +232,13 @@ Funzionano anche le opzioni proprie di Qt, come -platform, -display e -style.</t
     </message>
 </context>
 <context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossibile scrivere sullo standard output: %1</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>cannot open a display: no X11 or Wayland display answered (check DISPLAY or WAYLAND_DISPLAY)</source>

@@ -232,6 +232,13 @@ De eigen opties van Qt, zoals -platform, -display en -style, werken ook.</transl
     </message>
 </context>
 <context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>kan niet naar standaarduitvoer schrijven: %1</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>cannot open a display: no X11 or Wayland display answered (check DISPLAY or WAYLAND_DISPLAY)</source>
