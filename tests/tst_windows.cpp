@@ -266,6 +266,46 @@ private Q_SLOTS:
                                         ->text(QAccessible::Description);
         QCOMPARE(readOut.count(u"or click on the window to use a color picker.\n"_s), 2);
     }
+    void followsDpi()
+    {
+        // Moved to a screen of 1.5 times the DPI, each window is laid out again
+        // from its twips, every edge at its nearest pixel; the rest stays.
+        if (QGuiApplication::screens().size() < 2)
+            QSKIP("needs the two screens of screens.json");
+        About &about = openAbout();
+        m_form->HScroll1(2).setFocus();
+        QList<QWidget *> placed = m_form->surface().findChildren<QWidget *>();
+        placed << &m_form->surface() << &about.surface(); // of a client area, its size
+        const auto at
+                = [](QWidget *w) { return qobject_cast<Surface *>(w) ? w->rect() : w->geometry(); };
+        QList<QRect> before;
+        for (QWidget *widget : placed)
+            before << at(widget);
+        for (Form *window : std::initializer_list<Form *>{m_form, &about})
+            window->move(QGuiApplication::screens()[1]->geometry().topLeft());
+        settle();
+        for (qsizetype i = 0; i < placed.size(); ++i)
+            QCOMPARE(at(placed[i]),
+                     QRect(before[i].topLeft() * 1.5,
+                           (before[i].bottomRight() + QPoint(1, 1)) * 1.5 - QPoint(1, 1)));
+        QCOMPARE(m_form->focusWidget(), &m_form->HScroll1(2));
+        verifyColours(*m_form);
+
+        // The printed block is drawn again in the new size, as the next one,
+        // wider than the client area was.
+        Surface &surface = about.surface();
+        const int block = 6 * QFontMetrics(surface.font(), &surface).height();
+        activate(*m_form);
+        activate(about);
+        const QImage twice = surface.grab().toImage();
+        const QRect top(0, 0, twice.width(), twice.height() - block);
+        QCOMPARE(twice.copy(top.translated(0, block)), twice.copy(top));
+        int reach = 0;
+        for (int y = 0; y < twice.height(); ++y)
+            for (int x = reach; x < twice.width(); ++x)
+                reach = twice.pixel(x, y) == twice.pixel(twice.width() - 1, 0) ? reach : x;
+        QCOMPARE_GT(reach, before.last().width());
+    }
     void closedMainWindowComesBackFresh()
     {
         // A closed main window comes back freshly loaded once About is active.
