@@ -67,7 +67,9 @@ void Form::watchScreen()
     disconnect(m_screenDpi);
     m_screenDpi = connect(screen(), &QScreen::logicalDotsPerInchChanged, this, [this] {
         QEvent change(QEvent::ScreenChangeInternal);
-        for (QWidget *widget : findChildren<QWidget *>() << this)
+        QList<QWidget *> widgets = findChildren<QWidget *>();
+        widgets << this; // last: its layout follows once its widgets have
+        for (QWidget *widget : std::as_const(widgets))
             QCoreApplication::sendEvent(widget, &change);
     });
 }
