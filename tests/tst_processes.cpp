@@ -112,16 +112,16 @@ private Q_SLOTS:
                 << u"--bogus"_s << u""_s << 2 << none << refused(u"unknown option '--bogus'"_s);
         QTest::newRow("argument") << u"some-file"_s << u""_s << 2 << none
                                   << refused(u"unexpected argument 'some-file'"_s);
-        QTest::newRow("no colour") << u"--print --color"_s << u""_s << 2 << none
-                                   << refused(u"option '--color' needs a value"_s);
+        QTest::newRow("value of a flag") << u"-reverse=1"_s << u""_s << 2 << none
+                                         << refused(u"option '-reverse' takes no value"_s);
         // A value is shown escaped, and only its start.
         QTest::newRow("bad colour")
                 << u"--color \n"_s + QString(50, u'x') << u""_s << 2 << none
                 << refused(u"invalid color '\\x0a%1...'"_s.arg(QString(39, u'x')));
         // In the user's language, and in English where English comes first:
         // chosen as a user does whose system has no locale of that language.
-        QTest::newRow("German") << u"--bogus"_s << u"LC_ALL=C.UTF-8 LANGUAGE=de"_s << 2 << none
-                                << u"^tinct: unbekannte Option „--bogus“\n"_s;
+        QTest::newRow("German") << u"-style"_s << u"LC_ALL=C.UTF-8 LANGUAGE=de"_s << 2 << none
+                                << u"^tinct: Option „-style“ benötigt einen Wert\n"_s;
         QTest::newRow("English before German")
                 << u"--bogus"_s << u"LC_ALL=C.UTF-8 LANGUAGE=en_US:de"_s << 2 << none
                 << refused(u"unknown option '--bogus'"_s);

@@ -76,6 +76,10 @@ Fungují i vlastní přepínače Qt, například -platform, -display a -style.</
         <source>invalid color &apos;%1&apos;</source>
         <translation>neplatná barva &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>přepínač &apos;%1&apos; nepřijímá hodnotu</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

@@ -76,6 +76,10 @@ Auch die Qt-eigenen Optionen wie -platform, -display und -style werden unterstü
         <source>invalid color &apos;%1&apos;</source>
         <translation>ungültige Farbe „%1“</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>Option „%1“ erwartet keinen Wert</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

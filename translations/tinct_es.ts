@@ -76,6 +76,10 @@ También funcionan las opciones propias de Qt, como -platform, -display y -style
         <source>invalid color &apos;%1&apos;</source>
         <translation>color no válido «%1»</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>la opción «%1» no admite ningún valor</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

@@ -76,6 +76,10 @@ Les options propres à Qt, comme -platform, -display et -style, fonctionnent aus
         <source>invalid color &apos;%1&apos;</source>
         <translation>couleur «&#xa0;%1&#xa0;» non valide</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>l&apos;option «&#xa0;%1&#xa0;» n&apos;accepte pas de valeur</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

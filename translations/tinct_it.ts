@@ -76,6 +76,10 @@ Funzionano anche le opzioni proprie di Qt, come -platform, -display e -style.</t
         <source>invalid color &apos;%1&apos;</source>
         <translation>colore «%1» non valido</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>l&apos;opzione «%1» non accetta valori</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

@@ -76,6 +76,10 @@ De eigen opties van Qt, zoals -platform, -display en -style, werken ook.</transl
         <source>invalid color &apos;%1&apos;</source>
         <translation>ongeldige kleur &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>optie &apos;%1&apos; accepteert geen waarde</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

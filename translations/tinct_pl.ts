@@ -76,6 +76,10 @@ Działają też własne opcje Qt, takie jak -platform, -display i -style.</trans
         <source>invalid color &apos;%1&apos;</source>
         <translation>nieprawidłowy kolor &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>opcja &apos;%1&apos; nie przyjmuje wartości</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

@@ -76,6 +76,10 @@ As opções do próprio Qt, como -platform, -display e -style, também funcionam
         <source>invalid color &apos;%1&apos;</source>
         <translation>cor inválida “%1”</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>a opção “%1” não aceita valor</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

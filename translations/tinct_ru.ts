@@ -76,6 +76,10 @@ Qt&apos;s own options, such as -platform, -display and -style, work too.</source
         <source>invalid color &apos;%1&apos;</source>
         <translation>недопустимый цвет «%1»</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>параметр «%1» не принимает значения</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>

@@ -76,6 +76,10 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
         <source>invalid color &apos;%1&apos;</source>
         <translation>ogiltig färg &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>flaggan &apos;%1&apos; tar inget värde</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
