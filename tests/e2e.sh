@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# The real tinct, used as a person would: on Xvfb under a window manager,
-# with the mouse and keyboard, read from screenshots; then on Wayland, in
-# headless Weston. Usage: e2e.sh PATH/TO/tinct; ./e2e/ is kept on failure.
+# The real tinct, used as a person would, with the mouse and keyboard and
+# read from screenshots, on Xvfb: under a window manager (x11), or in Weston
+# (wayland). Usage: e2e.sh x11|wayland PATH/TO/tinct; ./e2e.PLATFORM/ is kept on failure.
 set -euo pipefail
 
-TINCT=$(realpath "${1:?usage: $0 PATH/TO/tinct}")
-WORK=$PWD/e2e
+PLATFORM=${1:?usage: $0 x11|wayland PATH/TO/tinct}
+TINCT=$(realpath "${2:?usage: $0 x11|wayland PATH/TO/tinct}")
+WORK=$PWD/e2e.$PLATFORM
 rm -rf "$WORK" && mkdir -m 700 -p "$WORK" && cd "$WORK"
 PIDS=() # servers to stop at the end
 APP=    # tinct, while it runs
@@ -46,7 +47,7 @@ mkdir home && printf '[Qt]\ncustomColors\\0=4283253347\n' >QtProject.conf && cp 
 # sanitized build only the slow unwinder finds the frames that lsan.supp names.
 start_tinct() {
     env --default-signal=INT -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME=qt6ct \
-        HOME="$WORK/home" XDG_CONFIG_HOME="$WORK" XDG_RUNTIME_DIR="$WORK" \
+        HOME="$WORK/home" XDG_CONFIG_HOME="$WORK" XDG_RUNTIME_DIR="$WORK" WAYLAND_DEBUG=client \
         ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0" \
         "$TINCT" "$@" >"$WORK/tinct.out" 2>"$WORK/tinct.err" &
     APP=$!
@@ -68,23 +69,54 @@ count() {
         -fill white -opaque "rgb($5)" -fill black +opaque white -format '%[fx:round(mean*w*h)]' info:
 }
 
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>display 2>xvfb.err & PIDS+=($!)
-wait_until "Xvfb" grep -q '^[0-9]' display
+# Room for two screens. Weston shows an output on each, and opens a window
+# anywhere on the one under the pointer: the first main window on the right
+# one, About on the left one, clear of it. The colour dialog is too large
+# for the left one: there it opens at its top left, under the pointer.
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1524x768x24 3>display 2>xvfb.err & PIDS+=($!)
+wait_until "Xvfb" grep -qs '^[0-9]' display
 export DISPLAY=:$(<display)
-unset WAYLAND_DISPLAY
-openbox --sm-disable 2>openbox.err & PIDS+=($!)
-wait_until "the window manager" eval 'wmctrl -m >/dev/null 2>&1'
+if [[ $PLATFORM == x11 ]]; then
+    export QT_QPA_PLATFORM=xcb
+    openbox --sm-disable 2>openbox.err & PIDS+=($!)
+    wait_until "the window manager" eval 'wmctrl -m >/dev/null 2>&1'
+    window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+    shown() { [[ -n $(window "$1") ]]; }
+    active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$(window "$1")" ]]; }
+    geometry() { # sets X Y W H to a window's client area
+        eval "$(xwininfo -id "$(window "$1")" | awk '/Absolute upper-left|Width|Height/ {print substr($(NF-1), 1, 1) "=" $NF}')"
+    }
+    close_window() { wmctrl -c "$1"; }
+    OTHER=(xmessage 'another program')
+else
+    # No panel, where a stray click starts a terminal; no windows fading out,
+    # keeping the focus from the next one; no keyboard on the screen.
+    printf '[shell]\npanel-position=none\nclose-animation=none\nstartup-animation=none
+[input-method]\npath=\n[output]\nname=screen0\nmode=500x400\n[output]\nname=screen1\nmode=1024x768\n' >weston.ini
+    export XDG_RUNTIME_DIR=$WORK WAYLAND_DISPLAY=wayland-e2e QT_QPA_PLATFORM=wayland
+    weston --backend=x11-backend.so --use-pixman --debug --socket=wayland-e2e --config="$WORK/weston.ini" \
+        --output-count=2 >weston.err 2>&1 & PIDS+=($!)
+    wait_until "Weston" test -S wayland-e2e
+    xdotool windowmove "$(xwininfo -root -tree | awk '/ - screen1"/ {print $1}')" 500 0
+    xdotool mousemove 10 10 mousemove 1000 400 # Weston learns where it is as it enters an output
+    # Where a Wayland client's windows are, Weston's scene graph knows (with
+    # tinct's app id); which one has the keyboard, tinct's protocol log says.
+    scene() { weston-debug scene-graph 2>/dev/null; }
+    shown() { scene | grep -qF "top-level window '$1' of org.tinct.Tinct"; }
+    active() {
+        local focus=$(grep -oE 'wl_keyboard[@#][0-9]+\.(enter|leave)\([0-9]+, wl_surface[@#][0-9]+' tinct.err | tail -n 1)
+        [[ $focus == *enter* ]] && scene | grep -qF "PID $APP, surface ID ${focus##*[@#]}, top-level window '$1'"
+    }
+    geometry() { # sets X Y W H to what a window paints opaque: tinct's client area
+        eval "$(scene | awk -v title="window '$1'" 'index($0, title) {found = 1; next} found && /View/ {exit}
+            found && /opaque:/ {gsub(/[^0-9]+/, " "); split($0, p); print "X=" p[1] " Y=" p[2] " W=" p[3] - p[1] " H=" p[4] - p[2]}')"
+    }
+    close_window() { geometry "$1" && click_at $((X + W - 14)) $((Y - 16)); } # Qt's close button
+    OTHER=(weston-flower)
+fi
 
 CAPTION='Use sliders or click window to choose window color.'
-window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-shown() { [[ -n $(window "$1") ]]; }
-active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
-# Sets X Y H to a window's client area on the screen.
-geometry() {
-    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $4}
-        /Absolute upper-left Y/ {print "Y=" $4} /Height/ {print "H=" $2}')"
-}
-# click_at X Y [BUTTON] on the screen; --sync would wait for ever for a
+# click_at X Y [BUTTON [N]] on the screen; --sync would wait for ever for a
 # pointer that is already there.
 click_at() {
     [[ $(xdotool getmouselocation) == "x:$1 y:$2 "* ]] || xdotool mousemove --sync "$1" "$2"
@@ -93,133 +125,96 @@ click_at() {
 # click X Y [BUTTON [N]], in the main window's client area (below its menu
 # bar); N clicks are a double- or triple-click.
 click() { click_at $((CX + $1)) $((CY + $2)) "${3:-1}" "${4:-1}"; }
-# The window colour behind the sliders, and the sample text in its colour.
+# The window colour at its top left, where no click leaves the pointer that
+# Weston draws, and the sample text in its colour.
 colours_are() {
-    import -window root "$SHOT" && (($(count $((CX + 300)) $((CY + 190)) 1 1 "$1") == 1 &&
+    import -window root "$SHOT" && (($(count $((CX + 2)) $((CY + 2)) 1 1 "$1") == 1 &&
         $(count $((CX + 192)) $((CY + 48)) 161 73 "$2") >= 300))
 }
 expect_colours() { wait_until "window $1 with text $2" colours_are "$1" "$2"; }
-start_main() {
-    start_tinct "$@"
-    wait_until "the main window" shown "$CAPTION"
-    MAIN=$(window "$CAPTION")
-    geometry "$MAIN"
-    CX=$X CY=$((Y + H - 213))
+locate_main() { geometry "$CAPTION" && CX=$X CY=$((Y + H - 213)); }
+start_main() { start_tinct "$@" && wait_until "the main window" shown "$CAPTION" && locate_main; }
+active_main() { wait_until "the main window to be active" active "$CAPTION"; }
+# dialog X Y N [KEY [HTML]]: N clicks there open the colour dialog; HTML
+# is typed in its field, and KEY closes it.
+dialog() {
+    click "$1" "$2" 1 "$3" && wait_until "the colour dialog to be active" active "Select Color"
+    [[ -z ${5:-} ]] || xdotool key alt+h ctrl+a type "$5"
+    [[ -z ${4:-} ]] || { xdotool key "$4" && active_main; }
 }
 # About shows N (1 or 2) blocks of six light lines of 12 px from its top left.
 blocks_are() {
-    local rows
-    import -window root "$SHOT"
-    rows=$(convert "$SHOT" -crop "312x109+$AX+$AY" +repage -colorspace gray -threshold 50% \
+    import -window root "$SHOT" && local rows=$(convert "$SHOT" -crop "312x109+$AX+$AY" +repage -colorspace gray -threshold 50% \
         -scale '1x109!' -depth 8 txt:- | awk -F '[,:]' 'NR > 1 && !/#000000/ {print $2}')
     (($(head -n 1 <<<"$rows") <= 4)) && (($(tail -n 1 <<<"$rows") < 74 ? $1 == 1 : $1 == 2))
 }
-open_about() {
-    xdotool key alt+h
-    wait_until "the About window" shown About
-    ABOUT=$(window About)
-    geometry "$ABOUT"
-    AX=$X AY=$Y
-    wait_until "About to be active" active "$ABOUT"
+open_about() { # on the left output
+    xdotool mousemove 10 10 key alt+h && wait_until "About to be active" active About
+    geometry About && AX=$X AY=$Y && wait_until "one block of instructions" blocks_are 1
 }
 
-echo "a start colour; a click on the red slider's right arrow, the wheel over the green one"
+echo "a start colour, a click on the red slider's right arrow: labels and colours follow"
 start_main --print --color teal
-expect_colours 0,128,128 255,127,127
-# The scheme's grey menu bar; black text on the program's own colours.
-(($(count "$CX" $((CY - 12)) 464 10 34,32,32) > 2320 &&
-    $(count $((CX + 192)) $((CY + 24)) 241 25 0,0,0) > 9 &&
-    $(count $((CX + 88)) $((CY + 120)) 41 17 0,0,0) > 9)) || fail "not in the dark scheme's colours"
 click 76 96
 expect_colours 5,128,128 250,127,127
-click 40 128 4 # up
-expect_colours 5,143,128 250,112,127
-click 40 128 7 # right
-expect_colours 5,158,128 250,97,127
 
-echo "a colour picked in the dialog, by its HTML field, and added to the custom colours"
-open_dialog() {
-    wait_until "the colour dialog" shown "Select Color"
-    wait_until "the colour dialog to be active" active "$(window "Select Color")"
-}
-click 300 190
-open_dialog
+echo "a colour set in the dialog, added to its custom colours, OK; Cancel, a key: the slider goes from there"
+dialog 300 190 1
 import -window root "$SHOT"
-(($(count 0 0 1024 768 77,66,99) == 0)) || fail "the dialog shows a custom colour of Qt's settings"
+(($(count 0 0 1524 768 77,66,99) == 0)) || fail "the dialog shows a custom colour of Qt's settings"
 xdotool key alt+h ctrl+a type '#0a141e'
-on_screen() { import -window root "$SHOT" && (($(count 0 0 1024 768 10,20,30) > $1)); }
+on_screen() { import -window root "$SHOT" && (($(count 0 0 1524 768 10,20,30) > $1)); }
 wait_until "the colour shown" on_screen 1000
-shown_before=$(count 0 0 1024 768 10,20,30)
-xdotool key alt+a
+shown_before=$(count 0 0 1524 768 10,20,30) && xdotool key alt+a
 wait_until "the custom colour" on_screen $((shown_before + 100))
-xdotool key Return
+xdotool key Return && active_main
 expect_colours 10,20,30 245,235,225
+dialog 300 190 1 Escape '#ffffff'
+xdotool key Right
+expect_colours 15,20,30 240,235,225
+dialog 230 85 1 Return '#00ff80'
+expect_colours 15,20,30 0,255,128
 
-echo "About prints when it becomes active from the main window, not from elsewhere"
+echo "About prints when it becomes active from the main window, not from another program"
 open_about
-wait_until "one block of instructions" blocks_are 1
-xmessage -geometry +0+0 'another program' & PIDS+=($!)
-wait_until "the other program's window" shown xmessage
-click_at 60 40 # its text
-click_at $((AX + 300)) $((AY + 100))
-wait_until "About to be active again" active "$ABOUT"
+"${OTHER[@]}" 2>/dev/null & other=$! && PIDS+=($!)
+wait_until "the other program to be active" eval '! active About' && kill "$other"
+wait_until "About to be active again" active About
 sleep 0.5 # time enough to print, were it to
 blocks_are 1 || fail "About printed when it came back from another program"
-click 100 95 # the red value label: nothing but the focus
-wait_until "the main window to be active" active "$MAIN"
-click_at $((AX + 300)) $((AY + 100))
+click 100 95 && active_main # a click on the red value label: nothing but the focus
+click_at $((AX + 300)) $((AY + 5))
 wait_until "a second block of instructions" blocks_are 2
 
-echo "Help brings a minimised About back; a closed one comes back fresh"
-xdotool windowminimize --sync "$ABOUT"
-click 100 95
-xdotool key alt+h
-wait_until "About to be active again" active "$ABOUT"
-wmctrl -c About
-wait_until "About to close" eval '! shown About'
-click 100 95
-open_about
-wait_until "one block of instructions" blocks_are 1
+if [[ $PLATFORM == x11 ]]; then # Wayland has no request to bring back a minimised window
+    xdotool windowminimize --sync "$(window About)" && click 100 95 && xdotool key alt+h
+    wait_until "Help to bring a minimised About back" active About
+fi
 
-echo "Quit; no settings written"
-click 388 184
-end_tinct Quit 0 '#0a141e'
+echo "the main window closed comes back fresh as About becomes active; a closed About comes back fresh"
+click 100 95 && active_main
+close_window "$CAPTION"
+wait_until "a fresh main window" eval 'locate_main && colours_are 200,200,200 55,55,55'
+close_window About && wait_until "About to close" eval '! shown About' && active_main
+open_about
+
+echo "the wheel up and right over the red slider; Quit prints the colour; no settings written"
+click 40 96 4 && click 40 96 7 && click 388 184
+end_tinct Quit 0 '#e6c8c8'
 cmp -s seed QtProject.conf && [[ -z $(ls -A home) ]] || fail "tinct wrote settings"
 
-echo "a double-click, a triple-click open one dialog and pick nothing; no --print, no output"
-start_main
-click 400 70 1 2
-open_dialog
-xdotool key Return
-click 250 80 1 3
-open_dialog
-xdotool key Return
-expect_colours 200,200,200 55,55,55
+echo "double- and triple-clicks on the background and the sample word open one dialog, pick nothing"
+xdotool mousemove 10 10
+start_main --color '#204080'
+for spot in '400 3 2' '260 52 3' '120 20 3' '300 60 2' '440 15 3' '340 56 2' '60 15 2' '280 64 3'; do
+    dialog $spot Return
+    expect_colours 32,64,128 223,191,127
+done
 click 388 184
 end_tinct Quit 0 ''
 
 echo "SIGINT while a dialog is open: killed by it, nothing printed"
 start_main --print
-click 300 190
-open_dialog
+dialog 300 190 1
 kill -INT "$APP"
 end_tinct SIGINT 130 ''
-
-# Headless Weston has no input devices: on Wayland, start-up, drawing and ending only.
-echo "--- Wayland"
-kill "${PIDS[@]}"
-unset DISPLAY
-export XDG_RUNTIME_DIR=$WORK WAYLAND_DISPLAY=wayland-e2e QT_QPA_PLATFORM=wayland
-weston --backend=headless-backend.so --use-pixman --debug --socket=wayland-e2e \
-    --width=1024 --height=768 >weston.err 2>&1 & PIDS=($!)
-wait_until "Weston" test -S "$WORK/wayland-e2e"
-WAYLAND_DEBUG=client start_tinct --print
-drawn() {
-    rm -f wayland-screenshot-*.png
-    weston-screenshooter 2>/dev/null && mv wayland-screenshot-*.png "$SHOT" &&
-        (($(count 0 0 1024 768 200,200,200) > 50000 && $(count 0 0 1024 768 55,55,55) >= 300))
-}
-wait_until "the window in its colours" drawn
-grep -q 'set_app_id("org.tinct.Tinct")' tinct.err || fail "the window's app id is not org.tinct.Tinct"
-kill -TERM "$APP"
-end_tinct SIGTERM 143 ''
