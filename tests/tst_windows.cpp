@@ -226,8 +226,12 @@ private Q_SLOTS:
             if (square) {
                 inSquare = true;
                 const QPoint cameIn = square->mapTo(dialog, QPoint(5, 5));
-                QEnterEvent enter(cameIn, cameIn, cameIn);
+                // As on Wayland: an enter event at no real position, of Qt's
+                // own, then the pointer where it really came in.
+                QEnterEvent enter({}, {}, {});
                 QApplication::sendEvent(dialog->windowHandle(), &enter);
+                QMouseEvent move(QEvent::MouseMove, cameIn, cameIn, Qt::NoButton, {}, {});
+                QApplication::sendEvent(dialog->windowHandle(), &move);
                 for (int i = 0; i < clicks; ++i) {
                     time += after;
                     click(dialog->windowHandle(), cameIn + QPoint(away, 0), button);
