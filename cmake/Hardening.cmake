@@ -2,7 +2,8 @@
 # `dpkg-buildflags`): position-independent executables, so ASLR also moves the
 # program's own code; a stack protector; checked libc calls (_FORTIFY_SOURCE);
 # and relocations resolved at start-up (BIND_NOW) into tables that are then
-# made read-only (RELRO). tests/tools checks the result with hardening-check.
+# made read-only (RELRO). The test `hardening` (tests/CMakeLists.txt) checks
+# the result with hardening-check.
 #
 # All but _FORTIFY_SOURCE apply to every build type, so debug builds lay out
 # memory as released ones do. _FORTIFY_SOURCE needs optimisation (glibc warns

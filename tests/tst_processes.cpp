@@ -16,8 +16,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <stdexcept>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -31,6 +35,12 @@ QString exactly(const QString &text)
 QString refused(const QString &message)
 {
     return exactly(u"tinct: %1\nTry 'tinct --help'.\n"_s.arg(message));
+}
+
+QString cannotWrite(int error)
+{
+    return exactly(u"tinct: cannot write to standard output: %1\n"_s.arg(
+            QString::fromLocal8Bit(std::strerror(error))));
 }
 
 const QString NoDisplay = exactly(u"tinct: cannot open a display: no X11 or Wayland display "
@@ -84,7 +94,8 @@ private Q_SLOTS:
     void answers_data()
     {
         QTest::addColumn<QString>("arguments");
-        QTest::addColumn<QString>("environment"); // settings added to one with no display
+        // Settings added to one with no display, and stdout redirected as in sh.
+        QTest::addColumn<QString>("environment");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out"); // regular expressions
         QTest::addColumn<QString>("err");
@@ -101,19 +112,24 @@ private Q_SLOTS:
                 << u"--bogus"_s << u""_s << 2 << none << refused(u"unknown option '--bogus'"_s);
         QTest::newRow("argument") << u"some-file"_s << u""_s << 2 << none
                                   << refused(u"unexpected argument 'some-file'"_s);
-        QTest::newRow("no colour") << u"--print --color"_s << u""_s << 2 << none
-                                   << refused(u"option '--color' needs a value"_s);
+        QTest::newRow("value of a flag") << u"-reverse=1"_s << u""_s << 2 << none
+                                         << refused(u"option '-reverse' takes no value"_s);
         // A value is shown escaped, and only its start.
         QTest::newRow("bad colour")
                 << u"--color \n"_s + QString(50, u'x') << u""_s << 2 << none
                 << refused(u"invalid color '\\x0a%1...'"_s.arg(QString(39, u'x')));
         // In the user's language, and in English where English comes first:
         // chosen as a user does whose system has no locale of that language.
-        QTest::newRow("German") << u"--bogus"_s << u"LC_ALL=C.UTF-8 LANGUAGE=de"_s << 2 << none
-                                << u"^tinct: unbekannte Option „--bogus“\n"_s;
+        QTest::newRow("German") << u"-style"_s << u"LC_ALL=C.UTF-8 LANGUAGE=de"_s << 2 << none
+                                << u"^tinct: Option „-style“ benötigt einen Wert\n"_s;
         QTest::newRow("English before German")
                 << u"--bogus"_s << u"LC_ALL=C.UTF-8 LANGUAGE=en_US:de"_s << 2 << none
                 << refused(u"unknown option '--bogus'"_s);
+        // What cannot be written is a failure. With stdout closed, the first
+        // file opened (here the event loop's eventfd) must not take its place.
+        QTest::newRow("stdout full")
+                << u"-v"_s << u">/dev/full"_s << 1 << none << cannotWrite(ENOSPC);
+        QTest::newRow("stdout closed") << u"-v"_s << u">&-"_s << 1 << none << cannotWrite(EBADF);
         QTest::newRow("no display") << u"--color teal"_s << u""_s << 1 << none << NoDisplay;
         QTest::newRow("dead display") << u""_s << u"DISPLAY=:31999"_s << 1 << none << NoDisplay;
         QTest::newRow("no such platform")
@@ -169,9 +185,15 @@ private Q_SLOTS:
         QProcessEnvironment system = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             system.remove(QString::fromLatin1(name));
-        for (const QString &setting : environment.split(u' ', Qt::SkipEmptyParts))
-            system.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
         QProcess tinct;
+        for (const QString &setting : environment.split(u' ', Qt::SkipEmptyParts)) {
+            if (setting == u">&-")
+                tinct.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+            else if (setting.startsWith(u'>'))
+                tinct.setStandardOutputFile(setting.sliced(1));
+            else
+                system.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        }
         tinct.setProcessEnvironment(system);
         tinct.start(arguments.startsWith(u"--child") ? QCoreApplication::applicationFilePath()
                                                      : QStringLiteral(TINCT_PROGRAM),

@@ -76,6 +76,10 @@ Fungují i vlastní přepínače Qt, například -platform, -display a -style.</
         <source>invalid color &apos;%1&apos;</source>
         <translation>neplatná barva &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>přepínač &apos;%1&apos; nepřijímá hodnotu</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -229,6 +233,13 @@ Fungují i vlastní přepínače Qt, například -platform, -display a -style.</
         <source>drawing text needs a persistent drawing surface</source>
         <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
         <translation>vykreslení textu vyžaduje trvalou kreslicí plochu</translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>nelze zapisovat na standardní výstup: %1</translation>
     </message>
 </context>
 <context>

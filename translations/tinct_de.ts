@@ -76,6 +76,10 @@ Auch die Qt-eigenen Optionen wie -platform, -display und -style werden unterstü
         <source>invalid color &apos;%1&apos;</source>
         <translation>ungültige Farbe „%1“</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>Option „%1“ erwartet keinen Wert</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -229,6 +233,13 @@ Auch die Qt-eigenen Optionen wie -platform, -display und -style werden unterstü
         <source>drawing text needs a persistent drawing surface</source>
         <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
         <translation>Zeichnen von Text erfordert eine dauerhafte Zeichenfläche</translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>In die Standardausgabe kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>

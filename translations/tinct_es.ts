@@ -76,6 +76,10 @@ También funcionan las opciones propias de Qt, como -platform, -display y -style
         <source>invalid color &apos;%1&apos;</source>
         <translation>color no válido «%1»</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>la opción «%1» no admite ningún valor</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -229,6 +233,13 @@ También funcionan las opciones propias de Qt, como -platform, -display y -style
         <source>drawing text needs a persistent drawing surface</source>
         <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
         <translation>dibujar texto requiere una superficie de dibujo persistente</translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
     </message>
 </context>
 <context>

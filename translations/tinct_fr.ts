@@ -76,6 +76,10 @@ Les options propres à Qt, comme -platform, -display et -style, fonctionnent aus
         <source>invalid color &apos;%1&apos;</source>
         <translation>couleur «&#xa0;%1&#xa0;» non valide</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>l&apos;option «&#xa0;%1&#xa0;» n&apos;accepte pas de valeur</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -229,6 +233,13 @@ Les options propres à Qt, comme -platform, -display et -style, fonctionnent aus
         <source>drawing text needs a persistent drawing surface</source>
         <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
         <translation>dessiner du texte nécessite une surface de dessin persistante</translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
 </context>
 <context>

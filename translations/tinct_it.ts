@@ -76,6 +76,10 @@ Funzionano anche le opzioni proprie di Qt, come -platform, -display e -style.</t
         <source>invalid color &apos;%1&apos;</source>
         <translation>colore «%1» non valido</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>l&apos;opzione «%1» non accetta valori</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -229,6 +233,13 @@ Funzionano anche le opzioni proprie di Qt, come -platform, -display e -style.</t
         <source>drawing text needs a persistent drawing surface</source>
         <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
         <translation>disegnare il testo richiede una superficie di disegno persistente</translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossibile scrivere sullo standard output: %1</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,10 @@ De eigen opties van Qt, zoals -platform, -display en -style, werken ook.</transl
         <source>invalid color &apos;%1&apos;</source>
         <translation>ongeldige kleur &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>optie &apos;%1&apos; accepteert geen waarde</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -229,6 +233,13 @@ De eigen opties van Qt, zoals -platform, -display en -style, werken ook.</transl
         <source>drawing text needs a persistent drawing surface</source>
         <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
         <translation>tekst tekenen vereist een blijvend tekenoppervlak</translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>kan niet naar standaarduitvoer schrijven: %1</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,10 @@ Działają też własne opcje Qt, takie jak -platform, -display i -style.</trans
         <source>invalid color &apos;%1&apos;</source>
         <translation>nieprawidłowy kolor &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>opcja &apos;%1&apos; nie przyjmuje wartości</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -229,6 +233,13 @@ Działają też własne opcje Qt, takie jak -platform, -display i -style.</trans
         <source>drawing text needs a persistent drawing surface</source>
         <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
         <translation>rysowanie tekstu wymaga trwałej powierzchni rysowania</translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>nie można pisać na standardowe wyjście: %1</translation>
     </message>
 </context>
 <context>

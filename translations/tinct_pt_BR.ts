@@ -76,6 +76,10 @@ As opções do próprio Qt, como -platform, -display e -style, também funcionam
         <source>invalid color &apos;%1&apos;</source>
         <translation>cor inválida “%1”</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>a opção “%1” não aceita valor</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -229,6 +233,13 @@ As opções do próprio Qt, como -platform, -display e -style, também funcionam
         <source>drawing text needs a persistent drawing surface</source>
         <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
         <translation>desenhar texto requer uma superfície de desenho persistente</translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>não foi possível escrever na saída padrão: %1</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,10 @@ Qt&apos;s own options, such as -platform, -display and -style, work too.</source
         <source>invalid color &apos;%1&apos;</source>
         <translation>недопустимый цвет «%1»</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>параметр «%1» не принимает значения</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -229,6 +233,13 @@ Qt&apos;s own options, such as -platform, -display and -style, work too.</source
         <source>drawing text needs a persistent drawing surface</source>
         <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
         <translation>для вывода текста в окно нужна постоянная поверхность рисования</translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>не удалось записать в стандартный вывод: %1</translation>
     </message>
 </context>
 <context>

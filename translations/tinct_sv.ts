@@ -76,6 +76,10 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
         <source>invalid color &apos;%1&apos;</source>
         <translation>ogiltig färg &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>flaggan &apos;%1&apos; tar inget värde</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -229,6 +233,13 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
         <source>drawing text needs a persistent drawing surface</source>
         <extracomment>Text was to be drawn on a window that does not keep what is drawn on it. Nothing to do with printers.</extracomment>
         <translation>att rita text kräver en beständig rityta</translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>kan inte skriva till standard ut: %1</translation>
     </message>
 </context>
 <context>

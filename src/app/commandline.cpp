@@ -78,19 +78,28 @@ int refuse(const QString &message)
     return BadUsage;
 }
 
-// What the parser found wrong, in the words of other command-line tools.
-QString complaint(const QCommandLineParser &parser, const QStringList &arguments)
+// What the parser found wrong, worded and quoted as the program's other
+// messages are, not as QCommandLineParser's (which Qt's catalogues translate
+// in a style of their own). It fails on an unknown option, a value given to
+// an option that takes none, or an option that takes one left last without it.
+QString complaint(const QCommandLineParser &parser, const QStringList &arguments,
+                  const QList<QCommandLineOption> &options)
 {
     const QStringList unknown = parser.unknownOptionNames();
     for (const QString &argument : arguments.mid(1)) {
+        if (!argument.startsWith(u'-'))
+            continue;
         const QString option = argument.section(u'=', 0, 0);
-        if (!unknown.isEmpty() && argument.startsWith(u'-')
-            && QStringView(option).sliced(option.startsWith(u"--") ? 2 : 1) == unknown.first())
+        const QString name = option.sliced(option.startsWith(u"--") ? 2 : 1);
+        if (!unknown.isEmpty() && name == unknown.first())
             return Texts::tr("unknown option '%1'").arg(shown(option));
+        const bool flag = std::any_of(options.begin(), options.end(), [&](const auto &known) {
+            return known.names().contains(name) && known.valueName().isEmpty();
+        });
+        if (flag && argument.contains(u'='))
+            return Texts::tr("option '%1' takes no value").arg(shown(option));
     }
-    if (arguments.last() == u"--color" || arguments.last() == u"-color")
-        return Texts::tr("option '%1' needs a value").arg(shown(arguments.last()));
-    return parser.errorText();
+    return Texts::tr("option '%1' needs a value").arg(shown(arguments.last()));
 }
 
 } // namespace
@@ -115,11 +124,11 @@ std::optional<int> readCommandLine(const QStringList &arguments, CommandLine &co
     const QCommandLineOption print(QStringLiteral("print"),
                                    Texts::tr("When the program ends, write the window color to "
                                              "standard output as #rrggbb."));
-    parser.addOptions({help, version, color, print});
-    parser.addOptions(qtOptions());
+    const QList<QCommandLineOption> options = QList{help, version, color, print} + qtOptions();
+    parser.addOptions(options);
 
     if (!parser.parse(arguments))
-        return refuse(complaint(parser, arguments));
+        return refuse(complaint(parser, arguments, options));
     if (parser.isSet(help)) {
         std::fputs(qUtf8Printable(parser.helpText()), stdout);
         return EXIT_SUCCESS;

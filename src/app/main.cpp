@@ -4,6 +4,7 @@
 #include "forms/form1.h"
 #include "platform/handlerguard.h"
 #include "platform/runtime.h"
+#include "standardoutput.h"
 #include "startup.h"
 #include "translations.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
 {
     nameApplication();
     Translations translations;
+    checkStandardOutput(translations);
     CommandLine commandLine;
     {
         // Read before the display is opened: --help and bad input need none.

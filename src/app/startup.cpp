@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "platform/sessionbus.h"
 #include "translations.h"
 #include "version.h"
 
@@ -80,6 +81,7 @@ void nameApplication()
 std::unique_ptr<QApplication> createApplication(int &argc, char **argv, Translations &translations)
 {
     s_translations = &translations;
+    declineSessionBusAutolaunch();
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);

@@ -21,6 +21,8 @@ Translations::Translations()
             const QString qtTexts = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
             if (!m_qt.load(u"qtbase_"_s + language, qtTexts))
                 (void)m_qt.load(u"qt_"_s + language, qtTexts);
+            // What that lacks of the colour dialog, where the program has it.
+            (void)m_qtSupplement.load(u":/i18n/qtbase_"_s + language);
             return;
         }
     }
@@ -28,7 +30,9 @@ Translations::Translations()
 
 void Translations::install()
 {
-    for (QTranslator *translator : {&m_qt, &m_program}) {
+    // The last installed is asked first: Qt's own texts come before the
+    // program's supplement of them.
+    for (QTranslator *translator : {&m_qtSupplement, &m_qt, &m_program}) {
         if (!translator->isEmpty())
             QCoreApplication::installTranslator(translator);
     }

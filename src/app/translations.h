@@ -20,4 +20,5 @@ public:
 private:
     QTranslator m_program;
     QTranslator m_qt;
+    QTranslator m_qtSupplement; // Qt's texts that older Qt catalogues lack
 };

@@ -21,12 +21,20 @@ public:
 
     // The controls. Sliders and value labels are indexed 0 red, 1 green,
     // 2 blue; any other index is an error.
+    // The channel sliders, which set the window colour.
     HScrollBar &HScroll1(qint16 index) const { return *m_HScroll1(index); }
+    // The value of each slider, in a box of the channel's colour beside it.
     QLabel &Label1(qint16 index) const { return *m_Label1(index); }
+    // The instruction above the sample word.
     QLabel &Label2() const { return *m_Label2; }
+    // The sample word, in the complement of the window colour; a click on it
+    // picks its colour by hand.
     TextBox &Text1() const { return *m_Text1; }
+    // The Quit box: a click on it ends the program.
     TextBox &Text2() const { return *m_Text2; }
+    // The colour dialog, for the window colour and the sample word's.
     CommonDialog &CommonDialog1() const { return *m_CommonDialog1; }
+    // Help in the menu bar: shows About, the instructions.
     QAction &help() const { return *m_help; }
 
     // Event handlers.

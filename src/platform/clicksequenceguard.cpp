@@ -27,11 +27,8 @@ bool ClickSequenceGuard::eventFilter(QObject *watched, QEvent *event)
     // they track; and what a window does not pass on reaches no widget.
     if (!watched->isWindowType())
         return false;
+    // Not the enter events: Qt makes some of its own, at no real position.
     const QEvent::Type type = event->type();
-    if (type == QEvent::Enter) {
-        follow(watched, static_cast<const QEnterEvent &>(*event).position());
-        return false;
-    }
     if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress
         && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease)
         return false;

@@ -8,7 +8,9 @@
 class Surface;
 
 // A top-level window with a fixed client area. Controls are placed on its
-// surface at fixed positions; nothing is laid out again. Closing the window
+// surface at fixed positions in twips, and laid out again from them only when
+// the window's logical DPI changes (moved to another screen, or the desktop's
+// font DPI changed); nothing else moves them. Closing the window
 // unloads it: it is deleted, and the program builds a fresh one the next
 // time it needs one.
 class Form : public QMainWindow
@@ -37,11 +39,21 @@ Q_SIGNALS:
     void unloaded();
 
 protected:
+    // Places a control on the surface, at a rectangle kept in twips.
+    void place(QWidget &control, int left, int top, int width, int height);
+
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void watchScreen();
+    void followDpi();
+
     Surface *m_surface;
     bool m_loaded = true;
+    TwipSize m_clientSize;
+    QSize m_dpi; // the logical DPI the controls are placed at
+    QList<std::pair<QWidget *, TwipRect>> m_placed;
+    QMetaObject::Connection m_screenDpi;
 };

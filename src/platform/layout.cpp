@@ -30,12 +30,13 @@ QSize clientPixels(const QWidget &window, TwipSize size)
             paintedWhole(pixels(size.height, window.logicalDpiY()), window)};
 }
 
-void place(QWidget &control, int left, int top, int width, int height)
+void place(QWidget &control, const TwipRect &rect)
 {
     const int x = control.logicalDpiX();
     const int y = control.logicalDpiY();
-    control.setGeometry(QRect(QPoint(pixels(left, x), pixels(top, y)),
-                              QPoint(pixels(left + width, x) - 1, pixels(top + height, y) - 1)));
+    control.setGeometry(QRect(
+            QPoint(pixels(rect.left, x), pixels(rect.top, y)),
+            QPoint(pixels(rect.left + rect.width, x) - 1, pixels(rect.top + rect.height, y) - 1)));
 }
 
 QFont fontOf(const QString &face, qreal pointSize, QFont::Weight weight, QFont::StyleHint kind)

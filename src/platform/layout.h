@@ -7,7 +7,8 @@ class QWidget;
 
 // Window layouts are given in twips, 1440 to the logical inch: 15 to a pixel
 // at 96 dots per inch. They become pixels at the logical DPI that the fonts
-// use, so that every text keeps the room it was given at any DPI.
+// use, so that every text keeps the room it was given at any DPI, and again
+// whenever that DPI changes.
 constexpr int TwipsPerInch = 1440;
 
 struct TwipSize
@@ -21,13 +22,21 @@ constexpr TwipSize twips(int width, int height)
     return {width, height};
 }
 
+struct TwipRect
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
 // The pixels of a window's client area of that size.
 QSize clientPixels(const QWidget &window, TwipSize size);
 
-// Places a control at a fixed rectangle of its window's client area. Each
-// edge goes to its nearest pixel, so controls that meet in twips meet on
-// screen.
-void place(QWidget &control, int left, int top, int width, int height);
+// Places a control at a fixed rectangle of its window's client area, at the
+// control's present DPI. Each edge goes to its nearest pixel, so controls
+// that meet in twips meet on screen.
+void place(QWidget &control, const TwipRect &rect);
 
 // A font by face, point size and weight. Where the face is not installed a
 // font of the given kind stands in, at the same size and weight; for the

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 Surface::Surface(QWidget *parent)
     : QWidget(parent)
     , m_backColor(toColorValue(palette().color(QPalette::Window)))
@@ -32,25 +34,50 @@ void Surface::print(const QString &line)
                            QT_TRANSLATE_NOOP("RuntimeError",
                                              "drawing text needs a persistent drawing surface"));
 
+    ++m_lines;
+    draw({line});
+}
+
+void Surface::printAgain()
+{
+    if (m_drawing.isNull())
+        return;
+    m_drawing = QImage();
+    m_currentY = 0;
+    draw(std::exchange(m_printed, {}));
+    m_currentY = m_lines * QFontMetrics(font(), this).height();
+}
+
+// Draws lines one under the other from the print position on. A line below
+// the bottom edge is drawn nowhere, and not read out.
+void Surface::draw(const QStringList &lines)
+{
     if (m_drawing.isNull()) {
         const qreal ratio = devicePixelRatioF();
         m_drawing = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
         m_drawing.setDevicePixelRatio(ratio);
+        // Text takes the size the surface's DPI gives it, not the first screen's.
+        m_drawing.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+        m_drawing.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
         m_drawing.fill(Qt::transparent);
     }
 
-    // A line below the bottom edge is drawn nowhere, and not read out.
-    const QFontMetrics metrics(font());
-    if (m_currentY < height()) {
-        QPainter painter(&m_drawing);
-        painter.setFont(font());
-        painter.setPen(palette().color(foregroundRole()));
-        painter.drawText(QPointF(0, m_currentY + metrics.ascent()), line);
-        m_printed.append(line);
+    const QFontMetrics metrics(font(), this);
+    QPainter painter(&m_drawing);
+    painter.setFont(font());
+    painter.setPen(palette().color(foregroundRole()));
+    const qsizetype shown = m_printed.size();
+    for (const QString &line : lines) {
+        if (m_currentY < height()) {
+            painter.drawText(QPointF(0, m_currentY + metrics.ascent()), line);
+            m_printed.append(line);
+        }
+        m_currentY += metrics.height();
+    }
+    if (m_printed.size() > shown) {
         setAccessibleDescription(m_printed.join(u'\n'));
         update();
     }
-    m_currentY += metrics.height();
 }
 
 void Surface::paintEvent(QPaintEvent *event)

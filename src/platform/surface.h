@@ -25,6 +25,10 @@ public:
     // Where the next printed line starts, in pixels from the top edge.
     int currentY() const { return m_currentY; }
     void print(const QString &line);
+    // Draws what was printed anew at the surface's new size and DPI: the
+    // lines shown, each as tall as the new DPI makes it, and the print
+    // position as far down as the lines printed so far.
+    void printAgain();
 
 Q_SIGNALS:
     void clicked();
@@ -36,11 +40,13 @@ protected:
 
 private:
     bool isBareBackground(const QPointF &position) const;
+    void draw(const QStringList &lines);
 
     ColorValue m_backColor;
     bool m_autoRedraw = false;
     bool m_pressedOnBackground = false;
     int m_currentY = 0;
+    int m_lines = 0; // printed, shown or not
     QImage m_drawing;
-    QStringList m_printed;
+    QStringList m_printed; // the lines shown
 };
