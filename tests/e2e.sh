@@ -45,11 +45,14 @@ mkdir home && printf '[Qt]\ncustomColors\\0=4283253347\n' >QtProject.conf && cp 
 # A script's background job ignores SIGINT; a terminal's program does not.
 # Qt's libraries and Mesa's EGL driver have no frame pointers: in a
 # sanitized build only the slow unwinder finds the frames that lsan.supp names.
+# No session bus but one the test starts; standard output to $OUT if set.
 start_tinct() {
-    env --default-signal=INT -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME=qt6ct \
+    : >"$WORK/tinct.out"
+    env --default-signal=INT -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR -u DBUS_SESSION_BUS_ADDRESS \
+        -u AT_SPI_BUS_ADDRESS QT_QPA_PLATFORMTHEME=qt6ct \
         HOME="$WORK/home" XDG_CONFIG_HOME="$WORK" XDG_RUNTIME_DIR="$WORK" WAYLAND_DEBUG=client \
         ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0" \
-        "$TINCT" "$@" >"$WORK/tinct.out" 2>"$WORK/tinct.err" &
+        "$TINCT" "$@" >"${OUT:-$WORK/tinct.out}" 2>"$WORK/tinct.err" &
     APP=$!
 }
 
@@ -221,3 +224,39 @@ start_main --print
 dialog 300 190 1
 kill -INT "$APP"
 end_tinct SIGINT 130 ''
+
+[[ $PLATFORM == x11 ]] || exit 0
+
+echo "standard output full: the colour not printed, said so, status 1"
+OUT=/dev/full start_main --print
+click 388 184
+end_tinct "Quit to a full standard output" 1 ''
+grep -q '^tinct: cannot write to standard output: ' tinct.err || fail "no word of the lost colour"
+
+echo "no session bus: none started, and a screen reader's bus on the root window still found"
+# bus NAME: a bus daemon at ./NAME; on_bus NAME: a client on it besides the one asking.
+bus() {
+    dbus-daemon --session --nofork --address="unix:path=$WORK/$1" --print-address=1 \
+        >"$1.address" 2>>dbus.err & PIDS+=($!)
+    wait_until "the bus $1" grep -q . "$1.address"
+}
+on_bus() {
+    (($(dbus-send --bus="$(<"$1.address")" --print-reply --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.ListNames | grep -c '":1\.') > 1))
+}
+bus a11y
+xprop -root -f AT_SPI_BUS 8s -set AT_SPI_BUS "$(<a11y.address)"
+start_main
+wait_until "tinct on the accessibility bus" on_bus a11y
+click 388 184
+end_tinct Quit 0 ''
+[[ -z $(ls -A home) && -z $(grep -lsz "^HOME=$WORK/home\$" /proc/[0-9]*/environ) ]] ||
+    fail "tinct left a session bus or its files"
+
+echo "the session's bus at \$XDG_RUNTIME_DIR/bus is used as before"
+xprop -root -remove AT_SPI_BUS
+bus bus
+start_main
+wait_until "tinct on the session bus" on_bus bus
+click 388 184
+end_tinct Quit 0 ''
