@@ -108,9 +108,22 @@ else
     # tinct's app id); which one has the keyboard, tinct's protocol log says.
     scene() { weston-debug scene-graph 2>/dev/null; }
     shown() { scene | grep -qF "top-level window '$1' of org.tinct.Tinct"; }
-    active() { # libwayland 1.23 writes wl_keyboard#7, older ones wl_keyboard@7
-        local focus=$(grep -oE 'keyboard.[0-9]+\.(enter|leave)\([0-9]+, wl_surface.[0-9]+' tinct.err | tail -n 1)
-        [[ $focus == *enter* ]] && scene | grep -qF "PID $APP, surface ID ${focus##*[@#]}, top-level window '$1'"
+    # The log names the window with the keyboard by its surface, whose title
+    # it gives through the surface's roles (objects are wl_surface@7 up to
+    # libwayland 1.22, wl_surface#7 after).
+    active() {
+        awk -v title="$1" 'function id(name, at) {
+                if (!(at = index($0, name "#"))) return ""
+                match(substr($0, at + length(name) + 1), /^[0-9]+/)
+                return substr($0, at + length(name) + 1, RLENGTH)
+            }
+            { gsub(/@/, "#") }
+            /\.get_xdg_surface\(/ { surface[id("xdg_surface")] = id("wl_surface") }
+            /\.get_toplevel\(/ { surface[id("xdg_toplevel")] = surface[id("xdg_surface")] }
+            /\.set_title\("/ { t = $0; sub(/.*set_title\("/, "", t); sub(/"\)$/, "", t); named[surface[id("xdg_toplevel")]] = t }
+            /keyboard#[0-9]+\.enter\(/ { focus = id("wl_surface") }
+            /keyboard#[0-9]+\.leave\(/ { focus = "" }
+            END { exit !(focus != "" && named[focus] == title) }' tinct.err
     }
     geometry() { # sets X Y W H to what a window paints opaque: tinct's client area
         local g=$(scene | awk -v title="window '$1'" 'index($0, title) {found = 1; next} found && /View/ {exit}
