@@ -6,8 +6,11 @@
 #include <QBackingStore>
 #include <QDir>
 #include <QMenuBar>
+#include <QPointingDevice>
+#include <QScopeGuard>
 #include <QStyleHints>
 #include <QStyleOptionFrame>
+#include <qpa/qwindowsysteminterface.h>
 
 using namespace Qt::StringLiterals;
 
@@ -31,7 +34,64 @@ void activate(QWidget &window)
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
+// One press of the rest of a multi-click: ms after the one before, px to the
+// right of where the rest started, and px the pointer was seen moving away
+// before it came back for the press.
+struct Press
+{
+    enum How { Click, Drag, Tap, Behind }; // Behind: on the main window, which the dialog blocks
+    int after;
+    int offset;
+    int away;
+    Qt::MouseButton button = Qt::LeftButton;
+    How how = Click;
+};
+
+// Input as the platform reports it, in its pixels (the offscreen platform's
+// are Qt's scale factor alone), queued as it would be; or handled at once.
+void platformMouse(QWindow *window, quint64 time, QPointF at, QEvent::Type type,
+                   Qt::MouseButton button = Qt::NoButton, Qt::MouseButtons held = {},
+                   bool now = false)
+{
+    const qreal ratio = window->devicePixelRatio();
+    const QPointF global = window->mapToGlobal(at) * ratio;
+    if (now)
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+                window, time, at * ratio, global, held, button, type);
+    else
+        QWindowSystemInterface::handleMouseEvent(window, time, at * ratio, global, held, button,
+                                                 type);
+    if (!now)
+        QCoreApplication::processEvents();
+}
+
+// A click, or a drag to another place with the button held.
+void platformClick(QWindow *window, quint64 time, QPoint at, Qt::MouseButton button,
+                   std::optional<QPoint> dragTo = {}, bool now = false)
+{
+    platformMouse(window, time, at, QEvent::MouseButtonPress, button, button, now);
+    if (dragTo)
+        platformMouse(window, time, *dragTo, QEvent::MouseMove, Qt::NoButton, button);
+    platformMouse(window, time, dragTo.value_or(at), QEvent::MouseButtonRelease, button, {}, now);
+}
+
+void platformTap(QWindow *window, quint64 time, QPoint at)
+{
+    static const QPointingDevice *const touchScreen = QTest::createTouchDevice();
+    QWindowSystemInterface::TouchPoint point;
+    point.id = 1;
+    point.area = QRectF(window->mapToGlobal(QPointF(at)) * window->devicePixelRatio(), QSizeF())
+                         .adjusted(-1, -1, 1, 1);
+    for (const auto state : {QEventPoint::State::Pressed, QEventPoint::State::Released}) {
+        point.state = state;
+        QWindowSystemInterface::handleTouchEvent(window, time, touchScreen, {point});
+        QCoreApplication::processEvents();
+    }
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Press)
 
 // Each test starts a fresh program with its main window shown and active.
 class tst_Windows : public QObject
@@ -177,42 +237,51 @@ private Q_SLOTS:
     }
     void restOfMultiClickPicksNothing_data()
     {
-        QTest::addColumn<int>("clicks"); // after the one that opens the dialog
-        QTest::addColumn<int>("after"); // ms from the release before each
-        QTest::addColumn<int>("away"); // px from where the pointer came into the dialog
-        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("positionsKnown"); // as on X11; else as on Wayland
+        QTest::addColumn<QList<Press>>("rest"); // in the dialog, after the click that opens it
         QTest::addColumn<bool>("picks");
         const QStyleHints &hints = *QGuiApplication::styleHints();
-        const int interval = hints.mouseDoubleClickInterval();
-        const int distance = hints.mouseDoubleClickDistance();
-        QTest::newRow("double-click") << 1 << interval << distance << Qt::LeftButton << false;
-        QTest::newRow("triple-click") << 2 << interval << 0 << Qt::LeftButton << false;
-        QTest::newRow("a click later") << 1 << interval + 1 << 0 << Qt::LeftButton << true;
-        QTest::newRow("a click elsewhere") << 1 << 10 << distance + 1 << Qt::LeftButton << true;
-        QTest::newRow("another button") << 1 << 10 << 0 << Qt::RightButton << true;
+        const int in = hints.mouseDoubleClickInterval() - 1;
+        const int near = hints.mouseDoubleClickDistance();
+        const Press click{in, near, 0};
+        const auto x11 = [](const char *name, QList<Press> rest, bool picks) {
+            QTest::newRow(name) << true << rest << picks;
+        };
+        x11("double-click", {click}, false);
+        x11("triple-click", {{in, 0, 0}, {in, 0, 0}}, false);
+        x11("a fourth click", {{10, 0, 0}, {10, 0, 0}, {10, 0, 0}}, true);
+        x11("a click at the interval", {{in + 1, 0, 0}}, true);
+        x11("a click elsewhere on the screen", {{10, near + 1, 0}}, true);
+        x11("another button", {{10, 0, 0, Qt::RightButton}}, true);
+        x11("a press the dialog blocks, then one in it",
+            {{in / 2, 0, 0, Qt::LeftButton, Press::Behind}, {in / 2 + 2, 0, 0}}, false);
+        x11("a drag with the button held ends it",
+            {{10, 0, 0, Qt::LeftButton, Press::Drag}, {10, 0, 0}}, true);
+        // Further than a mouse's double-click, not than a tap.
+        x11("a touch tap", {{10, near + 1, 0, Qt::LeftButton, Press::Tap}}, false);
+        // Where the pointer came into the dialog, so the rest is measured from there.
+        const auto wayland = [](const char *name, QList<Press> rest, bool picks) {
+            QTest::newRow(name) << false << rest << picks;
+        };
+        wayland("double-click, Wayland", {click}, false);
+        wayland("a click elsewhere, Wayland", {{10, near + 1, 0}}, true);
+        wayland("the pointer away and back, Wayland", {{10, 0, 3 * near}}, true);
     }
     void restOfMultiClickPicksNothing()
     {
-        QFETCH(int, clicks);
-        QFETCH(int, after);
-        QFETCH(int, away);
-        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, positionsKnown);
+        QFETCH(QList<Press>, rest);
         QFETCH(bool, picks);
+        ClickSequenceGuard::setWindowPositionsKnown(positionsKnown);
+        const auto restore = qScopeGuard([] { ClickSequenceGuard::setWindowPositionsKnown({}); });
 
-        // Events as windows get them on Wayland: positions within the window,
-        // and "global" ones that tell nothing of where it is on the screen.
-        quint64 time = 1000;
-        const auto click = [&](QWindow *window, QPoint at, Qt::MouseButton pressed) {
-            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-                QMouseEvent event(type, at, at, pressed,
-                                  type == QEvent::MouseButtonPress ? pressed : Qt::NoButton, {});
-                event.setTimestamp(time);
-                QApplication::sendEvent(window, &event);
-            }
-        };
-        // The rest of the clicks, in the colour square of the dialog that the
-        // first one opens under the pointer. The dialog is closed whatever
+        // The rest lands in the colour square of the dialog that the first
+        // click opens, at the same place on the screen (X11), or under the
+        // pointer where it came in (Wayland). The dialog is closed whatever
         // happens; the checks come after.
+        QWindow *main = m_form->windowHandle();
+        const QPoint opening = m_form->surface().mapTo(m_form, BareBackground);
+        quint64 time = 1000;
         QColor picked;
         bool inSquare = false;
         const QObject dialogOpen;
@@ -225,24 +294,37 @@ private Q_SLOTS:
                         : square;
             if (square) {
                 inSquare = true;
+                QWindow *window = dialog->windowHandle();
                 const QPoint cameIn = square->mapTo(dialog, QPoint(5, 5));
-                // As on Wayland: an enter event at no real position, of Qt's
-                // own, then the pointer where it really came in.
-                QEnterEvent enter({}, {}, {});
-                QApplication::sendEvent(dialog->windowHandle(), &enter);
-                QMouseEvent move(QEvent::MouseMove, cameIn, cameIn, Qt::NoButton, {}, {});
-                QApplication::sendEvent(dialog->windowHandle(), &move);
-                for (int i = 0; i < clicks; ++i) {
-                    time += after;
-                    click(dialog->windowHandle(), cameIn + QPoint(away, 0), button);
+                window->setPosition(window->position() + main->mapToGlobal(opening)
+                                    - window->mapToGlobal(cameIn));
+                if (!positionsKnown) // as it comes into the dialog; on X11 it need not be seen
+                    platformMouse(window, time, cameIn, QEvent::MouseMove);
+                for (const Press &press : std::as_const(rest)) {
+                    time += press.after;
+                    if (press.away != 0) {
+                        platformMouse(window, time, cameIn + QPoint(press.away, 0),
+                                      QEvent::MouseMove);
+                        platformMouse(window, time, cameIn, QEvent::MouseMove);
+                    }
+                    const QPoint at = cameIn + QPoint(press.offset, 0);
+                    if (press.how == Press::Tap)
+                        platformTap(window, time, at);
+                    else if (press.how == Press::Behind)
+                        platformClick(main, time, main->mapFromGlobal(window->mapToGlobal(at)),
+                                      press.button);
+                    else
+                        platformClick(window, time, at, press.button,
+                                      press.how == Press::Drag ? std::optional(
+                                              square->mapTo(dialog, QPoint(120, 90)))
+                                                               : std::nullopt);
                 }
                 picked = dialog->currentColor();
             }
             if (dialog)
                 dialog->reject();
         });
-        click(m_form->windowHandle(), m_form->surface().mapTo(m_form, BareBackground),
-              Qt::LeftButton);
+        platformClick(main, time, opening, Qt::LeftButton, {}, true);
         QVERIFY(inSquare);
         QCOMPARE(picked != toQColor(m_form->backColor()), picks);
     }

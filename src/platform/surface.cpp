@@ -1,6 +1,5 @@
 #include "surface.h"
 
-#include "clicksequenceguard.h"
 #include "runtimeerror.h"
 
 #include <QCoreApplication>
@@ -92,6 +91,7 @@ void Surface::mousePressEvent(QMouseEvent *event)
 {
     m_pressedOnBackground
             = event->button() == Qt::LeftButton && isBareBackground(event->position());
+    m_press = ClickSequenceGuard::Press::of(*this, *event);
 }
 
 void Surface::mouseReleaseEvent(QMouseEvent *event)
@@ -100,7 +100,7 @@ void Surface::mouseReleaseEvent(QMouseEvent *event)
             && isBareBackground(event->position());
     m_pressedOnBackground = false;
     if (click) {
-        const ClickSequenceGuard rest(*this, *event); // not clicks in what this click opens
+        const ClickSequenceGuard rest(m_press); // not clicks in what this click opens
         Q_EMIT clicked();
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clicksequenceguard.h"
 #include "colorvalue.h"
 
 #include <QImage>
@@ -45,6 +46,7 @@ private:
     ColorValue m_backColor;
     bool m_autoRedraw = false;
     bool m_pressedOnBackground = false;
+    ClickSequenceGuard::Press m_press; // the last, where a click starts
     int m_currentY = 0;
     int m_lines = 0; // printed, shown or not
     QImage m_drawing;

@@ -1,7 +1,5 @@
 #include "textbox.h"
 
-#include "clicksequenceguard.h"
-
 #include <QMouseEvent>
 
 TextBox::TextBox(QWidget *parent)
@@ -12,6 +10,7 @@ void TextBox::mousePressEvent(QMouseEvent *event)
 {
     QLineEdit::mousePressEvent(event);
     m_pressed = event->button() == Qt::LeftButton;
+    m_press = ClickSequenceGuard::Press::of(*this, *event);
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent *event)
@@ -21,7 +20,7 @@ void TextBox::mouseReleaseEvent(QMouseEvent *event)
             && rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click) {
-        const ClickSequenceGuard rest(*this, *event); // not clicks in what this click opens
+        const ClickSequenceGuard rest(m_press); // not clicks in what this click opens
         Q_EMIT clicked();
     }
 }

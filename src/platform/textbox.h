@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clicksequenceguard.h"
+
 #include <QLineEdit>
 
 // A text box that also reports a click: a left-button press and release
@@ -21,4 +23,5 @@ protected:
 
 private:
     bool m_pressed = false;
+    ClickSequenceGuard::Press m_press; // the last, where a click starts
 };
