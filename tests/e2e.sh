@@ -36,20 +36,17 @@ wait_until() {
     done
 }
 
-# The desktop's own Qt settings would change what is on screen: qt6ct's
-# darker scheme, light text on dark grey, stands in for them, and a
-# double-click interval of 2 s keeps clicks a few hundred ms apart one
-# sequence under any load. A private home, and Qt's settings file with a
-# custom colour (77,66,99) in it, which tinct must neither read nor write.
+# qt6ct's darker scheme stands in for a desktop's settings, and a double-click
+# interval of 2 s keeps clicks some 300 ms apart one sequence under any load.
+# A private home, and Qt's settings file with a custom colour (77,66,99) in
+# it, which tinct must neither read nor write.
 mkdir qt6ct && printf '[Appearance]\ncustom_palette=true\ncolor_scheme_path=%s\n[Interface]\ndouble_click_interval=2000\n' \
     /usr/share/qt6ct/colors/darker.conf >qt6ct/qt6ct.conf
 mkdir home && printf '[Qt]\ncustomColors\\0=4283253347\n' >QtProject.conf && cp QtProject.conf seed
 # A script's background job ignores SIGINT; a terminal's program does not.
 # Qt's libraries and Mesa's EGL driver have no frame pointers: in a
 # sanitized build only the slow unwinder finds the frames that lsan.supp names.
-# Only the environment the test makes: nothing of the caller's (a language,
-# Qt's or the desktop's variables, a session bus) changes what tinct shows.
-# Standard output to $OUT if set.
+# Only the environment the test makes, none of the caller's; output to $OUT if set.
 start_tinct() {
     : >"$WORK/tinct.out"
     local display=DISPLAY=$DISPLAY
@@ -181,21 +178,18 @@ blocks_are() {
     SAW="text in About's rows ${rows:+$(head -n 1 <<<"$rows") to $(tail -n 1 <<<"$rows")}" && [[ -n $rows ]] &&
         (($(head -n 1 <<<"$rows") <= 4)) && (($(tail -n 1 <<<"$rows") < 74 ? $1 == 1 : $1 == 2))
 }
-# scripted_pick X Y HTML: a click there opens the colour dialog, and the
-# moment it is active, a click in its HTML field, HTML typed and Return. No
-# click of a person's is that fast; a script's or a touch screen's are.
+# scripted_pick X Y HTML: a click there opens the colour dialog, and the moment
+# it is active, as a script's would, a click in its HTML field, HTML and Return.
 scripted_pick() {
     click "$1" "$2" && wait_until "the colour dialog to be active" active "Select Color" &&
         geometry "Select Color" && local x=$((X + W - 127)) y=$((Y + H - 64))
-    # A Wayland client is never told where the pointer jumped from: there
-    # it is seen moving in the dialog first, as a person's is; what is
-    # checked there is that such a click counts at once.
+    # A Wayland client is never told where a pointer jumped from: there it is
+    # seen moving in the dialog first, as a person's, and counts at once.
     [[ $PLATFORM == x11 ]] || xdotool mousemove $x $((y - 40)) sleep 0.1 mousemove $x $((y - 20)) sleep 0.1
     click_at $x $y && xdotool key ctrl+a type "$3" && xdotool key Return && active_main
 }
-# multi_click X Y N: N clicks there, a double- or triple-click, must open one
-# dialog and pick nothing in it. The rest of the clicks comes once the dialog
-# is active under the pointer, well within the double-click interval.
+# multi_click X Y N: N clicks there open one dialog and pick nothing; the rest
+# comes once the dialog is active under the pointer, within the interval.
 multi_click() {
     local started=$EPOCHREALTIME px py
     click "$1" "$2" && wait_until "the colour dialog to be active" active "Select Color"
