@@ -163,6 +163,7 @@ expect_colours() { wait_until "window $1 with text $2" colours_are "$1" "$2"; }
 locate_main() { geometry "$CAPTION" && CX=$X CY=$((Y + H - 213)); }
 start_main() { start_tinct "$@" && wait_until "the main window" shown "$CAPTION" && locate_main; }
 active_main() { wait_until "the main window to be active" active "$CAPTION"; }
+quit() { click 388 184 && end_tinct Quit "$@"; } # quit STATUS OUTPUT: by the Quit box
 # dialog X Y N [KEY [HTML]]: N clicks there open the colour dialog; HTML
 # is typed in its field, and KEY closes it.
 dialog() {
@@ -252,23 +253,19 @@ close_window About && wait_until "About to close" eval '! shown About' && active
 open_about
 
 echo "the wheel up and right over the red slider; Quit prints the colour; no settings written"
-click 40 96 4 && click 40 96 7 && click 388 184
-end_tinct Quit 0 '#e6c8c8'
+click 40 96 4 && click 40 96 7 && quit 0 '#e6c8c8'
 cmp -s seed QtProject.conf && [[ -z $(ls -A home) ]] || fail "tinct wrote settings"
 
 echo "double- and triple-clicks on the background and the sample word open one dialog, pick nothing"
 xdotool mousemove 10 10 # on the left output, where the rest of each lands on the dialog's colours
-start_main --color '#204080'
+start_main --print --color '#204080'
 for spot in '400 3 2' '260 52 3' '120 20 3' '300 60 2' '440 15 3' '340 56 2' '60 15 2' '280 64 3'; do
     multi_click $spot
     wait_until "window 32,64,128 with text 223,191,127 after clicks '$spot', the dialog up $UP_AFTER ms after the first" \
         colours_are 32,64,128 223,191,127
 done
-click 388 184
-end_tinct Quit 0 ''
 
 echo "SIGINT while a dialog is open: killed by it, nothing printed"
-start_main --print
 dialog 300 190 1
 kill -INT "$APP"
 end_tinct SIGINT 130 ''
@@ -277,8 +274,7 @@ end_tinct SIGINT 130 ''
 
 echo "standard output full: the colour not printed, said so, status 1"
 OUT=/dev/full start_main --print
-click 388 184
-end_tinct "Quit to a full standard output" 1 ''
+quit 1 ''
 grep -q '^tinct: cannot write to standard output: ' tinct.err || fail "no word of the lost colour"
 
 echo "no session bus: none started, and a screen reader's bus on the root window still found"
@@ -296,8 +292,7 @@ bus a11y
 xprop -root -f AT_SPI_BUS 8s -set AT_SPI_BUS "$(<a11y.address)"
 start_main
 wait_until "tinct on the accessibility bus" on_bus a11y
-click 388 184
-end_tinct Quit 0 ''
+quit 0 ''
 # What tinct started still has the variable this run gave it; a chroot's
 # /proc shows other chroots' processes, with the same paths.
 [[ -z $(ls -A home) && -z $(grep -lsz "^TINCT_E2E_RUN=$$\$" /proc/[0-9]*/environ) ]] ||
@@ -308,5 +303,4 @@ xprop -root -remove AT_SPI_BUS
 bus bus
 start_main
 wait_until "tinct on the session bus" on_bus bus
-click 388 184
-end_tinct Quit 0 ''
+quit 0 ''
