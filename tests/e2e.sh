@@ -10,9 +10,8 @@ WORK=$PWD/e2e.$PLATFORM
 rm -rf "$WORK" && mkdir -m 700 -p "$WORK" && cd "$WORK"
 PIDS=() # servers to stop at the end
 APP=    # tinct, while it runs
-SHOT=$WORK/shot.png
+SHOT=$WORK/shot.png SAW= # the last screenshot, and what the last check saw in it
 
-SAW= # what the last check saw, for the failure's message
 fail() { echo "FAIL: $*" >&2 && exit 1; }
 cleanup() {
     local status=$?
@@ -38,15 +37,13 @@ wait_until() {
 
 # qt6ct's darker scheme stands in for a desktop's settings, and a double-click
 # interval of 2 s keeps clicks some 300 ms apart one sequence under any load.
-# A private home, and Qt's settings file with a custom colour (77,66,99) in
-# it, which tinct must neither read nor write.
-mkdir qt6ct && printf '[Appearance]\ncustom_palette=true\ncolor_scheme_path=%s\n[Interface]\ndouble_click_interval=2000\n' \
+# A private home and configuration folder, where tinct writes nothing.
+mkdir qt6ct home && printf '[Appearance]\ncustom_palette=true\ncolor_scheme_path=%s\n[Interface]\ndouble_click_interval=2000\n' \
     /usr/share/qt6ct/colors/darker.conf >qt6ct/qt6ct.conf
-mkdir home && printf '[Qt]\ncustomColors\\0=4283253347\n' >QtProject.conf && cp QtProject.conf seed
 # A script's background job ignores SIGINT; a terminal's program does not.
 # Qt's libraries and Mesa's EGL driver have no frame pointers: in a
 # sanitized build only the slow unwinder finds the frames that lsan.supp names.
-# Only the environment the test makes, none of the caller's; output to $OUT if set.
+# Only the environment the test makes, none of the caller's.
 start_tinct() {
     : >"$WORK/tinct.out"
     local display=DISPLAY=$DISPLAY
@@ -57,7 +54,7 @@ start_tinct() {
         WAYLAND_DEBUG=client TINCT_E2E_RUN=$$ PATH=/usr/bin:/bin \
         ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" \
         LSAN_OPTIONS="${LSAN_OPTIONS:-}" \
-        "$TINCT" "$@" >"${OUT:-$WORK/tinct.out}" 2>"$WORK/tinct.err" &
+        "$TINCT" "$@" >"$WORK/tinct.out" 2>"$WORK/tinct.err" &
     APP=$!
 }
 
@@ -154,8 +151,8 @@ click() { click_at $((CX + $1)) $((CY + $2)) "${3:-1}" "${4:-1}"; }
 # The window colour at its top left, where no click leaves the pointer that
 # Weston draws, and the sample text in its colour.
 colours_are() {
-    import -window root "$SHOT" || return
-    local window=$(count $((CX + 2)) $((CY + 2)) 1 1 "$1") text=$(count $((CX + 192)) $((CY + 48)) 161 73 "$2")
+    import -window root "$SHOT" &&
+        local window=$(count $((CX + 2)) $((CY + 2)) 1 1 "$1") text=$(count $((CX + 192)) $((CY + 48)) 161 73 "$2")
     SAW="the window $(convert "$SHOT" -format "%[pixel:p{$((CX + 2)),$((CY + 2))}]" info:) with $text pixels of the text colour"
     ((window == 1 && text >= 300))
 }
@@ -192,8 +189,7 @@ scripted_pick() {
 # multi_click X Y N: N clicks there open one dialog and pick nothing; the rest
 # comes once the dialog is active under the pointer, within the interval.
 multi_click() {
-    local started=$EPOCHREALTIME px py
-    click "$1" "$2" && wait_until "the colour dialog to be active" active "Select Color"
+    local started=$EPOCHREALTIME px py && click "$1" "$2" && wait_until "the colour dialog to be active" active "Select Color"
     eval "$(xdotool getmouselocation --shell | sed -n 's/^X=/px=/p; s/^Y=/py=/p')"
     geometry "Select Color" && ((X <= px && px < X + W && Y <= py && py < Y + H)) ||
         fail "the rest of the clicks would miss the dialog: at ${X:-?},${Y:-?} ${W:-?}x${H:-?}, the pointer at $px,$py"
@@ -206,20 +202,11 @@ open_about() { # on the left output
 }
 
 echo "a start colour, a click on the red slider's right arrow: labels and colours follow"
-start_main --print --color teal
-click 76 96
+start_main --print --color teal && click 76 96
 expect_colours 5,128,128 250,127,127
 
-echo "a colour set in the dialog, added to its custom colours, OK; Cancel; picks clicked at once; Tab, a key"
-dialog 300 190 1
-import -window root "$SHOT"
-(($(count 0 0 1524 768 77,66,99) == 0)) || fail "the dialog shows a custom colour of Qt's settings"
-xdotool key alt+h ctrl+a type '#0a141e'
-on_screen() { import -window root "$SHOT" && (($(count 0 0 1524 768 10,20,30) > $1)); }
-wait_until "the colour shown" on_screen 1000
-shown_before=$(count 0 0 1524 768 10,20,30) && xdotool key alt+a
-wait_until "the custom colour" on_screen $((shown_before + 100))
-xdotool key Return && active_main
+echo "a colour set in the dialog's HTML field, OK; Cancel; picks clicked at once; Tab, a key"
+dialog 300 190 1 Return '#0a141e'
 expect_colours 10,20,30 245,235,225
 dialog 300 190 1 Escape '#ffffff'
 scripted_pick 300 190 '#0a1e1e'
@@ -254,7 +241,7 @@ open_about
 
 echo "the wheel up and right over the red slider; Quit prints the colour; no settings written"
 click 40 96 4 && click 40 96 7 && quit 0 '#e6c8c8'
-cmp -s seed QtProject.conf && [[ -z $(ls -A home) ]] || fail "tinct wrote settings"
+[[ -z $(ls -A home) && ! -e QtProject.conf ]] || fail "tinct wrote settings: $(ls -A home QtProject.conf 2>&1)"
 
 echo "double- and triple-clicks on the background and the sample word open one dialog, pick nothing"
 xdotool mousemove 10 10 # on the left output, where the rest of each lands on the dialog's colours
@@ -271,11 +258,6 @@ kill -INT "$APP"
 end_tinct SIGINT 130 ''
 
 [[ $PLATFORM == x11 ]] || exit 0
-
-echo "standard output full: the colour not printed, said so, status 1"
-OUT=/dev/full start_main --print
-quit 1 ''
-grep -q '^tinct: cannot write to standard output: ' tinct.err || fail "no word of the lost colour"
 
 echo "no session bus: none started, and a screen reader's bus on the root window still found"
 # bus NAME: a bus daemon at ./NAME; on_bus NAME: a client on it besides the one asking.
