@@ -110,10 +110,9 @@ else
     # tinct's app id); which one has the keyboard, tinct's protocol log says.
     scene() { weston-debug scene-graph 2>/dev/null; }
     shown() { scene | grep -qF "top-level window '$1' of org.tinct.Tinct"; }
-    # The log names the window with the keyboard by its surface, whose title
-    # it gives through the surface's roles (objects are wl_surface@7 up to
-    # libwayland 1.22, wl_surface#7 after). Qt makes it the active window only
-    # once a display sync ends after the focus came: keys sent before are lost.
+    # The log names the window with the keyboard by its surface, titled through
+    # its roles (wl_surface@7 up to libwayland 1.22, wl_surface#7 after); Qt
+    # holds it active once a display sync ends after it: keys before are lost.
     active_title() {
         awk 'function id(name, at) {
                 if (!(at = index($0, name "#"))) return ""
@@ -124,9 +123,8 @@ else
             /\.get_xdg_surface\(/ { surface[id("xdg_surface")] = id("wl_surface") }
             /\.get_toplevel\(/ { surface[id("xdg_toplevel")] = surface[id("xdg_surface")] }
             /\.set_title\("/ { t = $0; sub(/.*set_title\("/, "", t); sub(/"\)$/, "", t); named[surface[id("xdg_toplevel")]] = t }
-            /\.sync\(new id wl_callback#/ { sync[id("wl_callback")] = 1 }
-            /\.frame\(new id wl_callback#/ { delete sync[id("wl_callback")] }
-            /wl_callback#[0-9]+\.done\(/ { if (id("wl_callback") in sync) { delete sync[id("wl_callback")]; applied = focus } }
+            /\.(sync|frame)\(new id wl_callback#/ { sync[id("wl_callback")] = /\.sync\(/ } # ids are reused
+            /wl_callback#[0-9]+\.done\(/ { if (sync[id("wl_callback")]) { sync[id("wl_callback")] = 0; applied = focus } }
             /keyboard#[0-9]+\.enter\(/ { focus = id("wl_surface"); applied = "" }
             /keyboard#[0-9]+\.leave\(/ { focus = applied = "" }
             END { if (focus != "" && applied == focus) print named[focus] }' tinct.err
