@@ -1,5 +1,7 @@
 #include "runtime.h"
 
+#include "activationrepair.h"
+
 #include <QFont>
 #include <QSettings>
 
@@ -16,4 +18,6 @@ void setUpRuntime()
     // for the run only.
     for (const auto scope : {QSettings::UserScope, QSettings::SystemScope})
         QSettings::setPath(QSettings::NativeFormat, scope, QStringLiteral("/dev/null"));
+
+    keepActivationInStep();
 }

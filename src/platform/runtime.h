@@ -2,5 +2,5 @@
 
 // Sets up, once and before the first window, what the program's windows
 // expect of the toolkit beyond its defaults: the fonts their layouts name,
-// and no settings read or written.
+// no settings read or written, and the window with the keyboard active.
 void setUpRuntime();
