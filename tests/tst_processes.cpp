@@ -101,7 +101,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("out"); // regular expressions
         QTest::addColumn<QString>("err");
 
-        const QString help = u"^Usage: \\S*tinct \\[options\\]\\n.*\\n  -h, --help .*\\n  -v, "
+        const QString help = u"^Usage: tinct \\[options\\]\\n.*\\n  -h, --help .*\\n  -v, "
                              "--version .*\\n  --color <COLOR> .*\\n  --print .*$"_s;
         const QString version = exactly(u"tinct %1\n"_s.arg(QLatin1StringView(TINCT_VERSION)));
         const QString none = u"^$"_s;
