@@ -123,6 +123,9 @@ private Q_SLOTS:
         // chosen as a user does whose system has no locale of that language.
         QTest::newRow("German") << u"-style"_s << u"LC_ALL=C.UTF-8 LANGUAGE=de"_s << 2 << none
                                 << u"^tinct: Option „-style“ benötigt einen Wert\n"_s;
+        QTest::newRow("Swedish help")
+                << u"-h"_s << u"LC_ALL=C.UTF-8 LANGUAGE=sv"_s << 0
+                << u"^Användning: tinct \\[alternativ\\]\\n.*\\nAlternativ:\\n"_s << none;
         QTest::newRow("English before German")
                 << u"--bogus"_s << u"LC_ALL=C.UTF-8 LANGUAGE=en_US:de"_s << 2 << none
                 << refused(u"unknown option '--bogus'"_s);
