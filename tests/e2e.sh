@@ -279,11 +279,21 @@ wait_until "tinct on the accessibility bus" on_bus a11y
 quit 0 ''
 # What tinct started still has the variable this run gave it; a chroot's
 # /proc shows other chroots' processes, with the same paths.
-[[ -z $(ls -A home) && -z $(grep -lsz "^TINCT_E2E_RUN=$$\$" /proc/[0-9]*/environ) ]] ||
-    fail "tinct left a session bus or its files"
+none_left() { [[ -z $(ls -A home) && -z $(grep -lsz "^TINCT_E2E_RUN=$$\$" /proc/[0-9]*/environ) ]]; }
+none_left || fail "tinct left a session bus or its files"
+
+echo "a session bus another program autolaunched for the display: joined, none started"
+xprop -root -remove AT_SPI_BUS
+mkdir owner && env -i DISPLAY="$DISPLAY" HOME="$WORK/owner" PATH=/usr/bin:/bin E2E_BUS_OWNER=$$ dbus-launch \
+    --autolaunch="$(cat /var/lib/dbus/machine-id /etc/machine-id 2>/dev/null | head -n 1)" --sh-syntax |
+    sed -n "s/^DBUS_SESSION_BUS_ADDRESS='\(.*\)';\$/\1/p" >autolaunched.address
+PIDS+=($(grep -lsz "^E2E_BUS_OWNER=$$\$" /proc/[0-9]*/environ | cut -d/ -f3 || true)) # the bus and its launcher
+start_main
+wait_until "tinct on the bus autolaunched for the display" on_bus autolaunched
+quit 0 ''
+none_left || fail "tinct started a session bus of its own"
 
 echo "the session's bus at \$XDG_RUNTIME_DIR/bus is used as before"
-xprop -root -remove AT_SPI_BUS
 bus bus
 start_main
 wait_until "tinct on the session bus" on_bus bus

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <optional>
 
 // The shown window of a class, found without the registry, which would load one.
@@ -57,6 +58,17 @@ inline void settle()
     }
 }
 
+// Whether a colour dialog offers Qt's "Pick Screen Color".
+inline bool offersScreenPicking(const QColorDialog &dialog)
+{
+    const QList<QPushButton *> buttons = dialog.findChildren<QPushButton *>();
+    return std::any_of(buttons.cbegin(), buttons.cend(), [](const QPushButton *button) {
+        return button->isEnabled() && !button->isHidden()
+                && button->text()
+                == QCoreApplication::translate("QColorDialog", "&Pick Screen Color");
+    });
+}
+
 // The ways a user closes a colour dialog; the first two keep the colour.
 enum class DialogAnswer { OkButton, ReturnKey, CancelButton, EscapeKey, CloseWindow };
 
@@ -71,6 +83,7 @@ public:
         QWidget *owner;
         QColor openedWith;
         bool accepted = false;
+        bool screenPicking = false;
     };
 
     DialogAnswerer(DialogAnswer answer, QColor choice)
@@ -94,7 +107,8 @@ private:
     void answer(QColorDialog &dialog)
     {
         m_waited = 0;
-        Opening opening{dialog.parentWidget(), dialog.currentColor()};
+        Opening opening{dialog.parentWidget(), dialog.currentColor(), false,
+                        offersScreenPicking(dialog)};
         dialog.setCurrentColor(m_choice);
         auto *buttons = dialog.findChild<QDialogButtonBox *>();
         QWidget *focus = dialog.focusWidget() ? dialog.focusWidget() : &dialog; // keys go there

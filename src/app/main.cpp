@@ -11,7 +11,9 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 int main(int argc, char **argv)
 {
@@ -21,7 +23,13 @@ int main(int argc, char **argv)
     CommandLine commandLine;
     {
         // Read before the display is opened: --help and bad input need none.
-        const QCoreApplication reader(argc, argv);
+        // The help names the program, not the path that started it.
+        char name[] = "tinct";
+        std::vector<char *> named{name};
+        named.insert(named.end(), argv + std::min(argc, 1), argv + argc);
+        int count = static_cast<int>(named.size());
+        named.push_back(nullptr);
+        const QCoreApplication reader(count, named.data());
         translations.install();
         if (const auto status = readCommandLine(QCoreApplication::arguments(), commandLine))
             return *status;

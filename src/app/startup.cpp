@@ -81,7 +81,7 @@ void nameApplication()
 std::unique_ptr<QApplication> createApplication(int &argc, char **argv, Translations &translations)
 {
     s_translations = &translations;
-    declineSessionBusAutolaunch();
+    declineSessionBusAutolaunch({argv, static_cast<std::size_t>(argc)});
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
