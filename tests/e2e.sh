@@ -79,7 +79,7 @@ count() {
 # anywhere on the one under the pointer: the first main window on the right
 # one, About on the left one, clear of it. The colour dialog is too large
 # for the left one: there it opens at its top left, under the pointer.
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1524x768x24 3>display 2>xvfb.err & PIDS+=($!)
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1524x768x24 -screen 1 64x64x24 3>display 2>xvfb.err & PIDS+=($!)
 wait_until "Xvfb" grep -qs '^[0-9]' display
 export DISPLAY=:$(<display)
 if [[ $PLATFORM == x11 ]]; then
@@ -269,11 +269,13 @@ bus() {
     wait_until "the bus $1" grep -q . "$1.address"
 }
 on_bus() {
-    (($(dbus-send --bus="$(<"$1.address")" --print-reply --dest=org.freedesktop.DBus / \
-        org.freedesktop.DBus.ListNames | grep -c '":1\.') > 1))
+    local clients=$(dbus-send --bus="$(<"$1.address")" --print-reply --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.ListNames | grep -c '":1\.')
+    SAW="${clients:-no} clients on the bus $1" && ((${clients:-0} > 1))
 }
 bus a11y
-xprop -root -f AT_SPI_BUS 8s -set AT_SPI_BUS "$(<a11y.address)"
+xprop -root -f AT_SPI_BUS 8s -set AT_SPI_BUS "$(<a11y.address)" # on the display's screen, not the other
+DISPLAY=$DISPLAY.1 xprop -root -f AT_SPI_BUS 8s -set AT_SPI_BUS unix:path=/nonexistent
 start_main
 wait_until "tinct on the accessibility bus" on_bus a11y
 quit 0 ''
@@ -281,6 +283,7 @@ quit 0 ''
 # /proc shows other chroots' processes, with the same paths.
 none_left() { [[ -z $(ls -A home) && -z $(grep -lsz "^TINCT_E2E_RUN=$$\$" /proc/[0-9]*/environ) ]]; }
 none_left || fail "tinct left a session bus or its files"
+xprop -root AT_SPI_BUS | grep -qF "$(<a11y.address)" || fail "tinct took the screen reader's bus off the root window"
 
 echo "a session bus another program autolaunched for the display: joined, none started"
 xprop -root -remove AT_SPI_BUS

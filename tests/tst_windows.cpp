@@ -114,6 +114,9 @@ private Q_SLOTS:
                    {&f.Label1(0), {88, 88, 41, 17}},   {&f.Label1(1), {88, 120, 41, 17}},
                    {&f.Label1(2), {88, 152, 41, 17}}};
         QCOMPARE(f.surface().size(), QSize(464, 213));
+        for (qint16 i = 0; i <= 2; ++i) // what a screen reader names each slider by
+            QCOMPARE(f.HScroll1(i).accessibleName(),
+                     (QStringList{u"Red"_s, u"Green"_s, u"Blue"_s}[i]));
         QCOMPARE(f.surface().geometry().top(), f.menuBar()->geometry().bottom() + 1);
         for (const auto &[control, geometry] : controls) {
             QCOMPARE(control->geometry(), geometry);
