@@ -5,6 +5,20 @@
 #include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
 
+namespace {
+
+// Qt 6.7 renamed the call that tells Qt which window has the focus.
+template<typename System = QWindowSystemInterface>
+void makeActive(QWindow *window)
+{
+    if constexpr (requires { System::handleFocusWindowChanged(window); })
+        System::handleFocusWindowChanged(window);
+    else
+        System::handleWindowActivated(window);
+}
+
+} // namespace
+
 void keepActivationInStep()
 {
     // Works around Qt's Wayland client (seen with 6.4; its source in 6.8 and
@@ -24,7 +38,7 @@ void keepActivationInStep()
         for (QWindow *window : QGuiApplication::topLevelWindows()) {
             if (window->isVisible() && window->handle() != nullptr
                 && window->handle()->isActive()) {
-                QWindowSystemInterface::handleWindowActivated(window);
+                makeActive(window);
                 return;
             }
         }
