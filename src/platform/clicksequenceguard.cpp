@@ -127,7 +127,7 @@ bool ClickSequenceGuard::Handler::swallows(const Pointer &pointer)
         m_ended = m_ended || !withinDistance(offset(at), at.byTouch);
         return m_held;
     case Action::Release:
-        // Taken with its press: a release alone picks a colour in a dialog.
+        // Taken with its press, so that no window sees half a click.
         return std::exchange(m_held, false);
     case Action::Press:
         m_held = !m_ended && m_presses < MaxPresses && at.button == m_last.button
