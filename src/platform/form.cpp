@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
 
@@ -13,8 +14,14 @@ Form::Form(TwipSize clientSize)
     : m_surface(new Surface(this))
     , m_clientSize(clientSize)
     , m_dpi(logicalDpiX(), logicalDpiY())
+    , m_ratio(devicePixelRatioF())
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Of a fixed size, it offers no maximise: no button for it, nor for full
+    // screen, in the title bar a window manager draws.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     m_surface->setFont(defaultWindowFont());
     m_surface->setFixedSize(clientPixels(*this, clientSize));
     setCentralWidget(m_surface);
@@ -83,7 +90,21 @@ void Form::followDpi()
     m_surface->setFixedSize(clientPixels(*this, m_clientSize));
     for (const auto &[control, rect] : std::as_const(m_placed))
         ::place(*control, rect);
-    m_surface->printAgain();
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // Moved to a screen of another pixel ratio, the window keeps the device
+    // pixels it had, and with them a size it cannot show whole in: it asks
+    // for its own again, in the new ratio's pixels, and with it for the size
+    // limits at that ratio. Qt does not, on X11 with a scale factor for each
+    // screen (seen with 6.4 and 6.8).
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != m_ratio) {
+        m_ratio = ratio;
+        resize(minimumSize());
+    }
 }
 
 void Form::showEvent(QShowEvent *event)
@@ -93,6 +114,30 @@ void Form::showEvent(QShowEvent *event)
     // window manager hands it the focus.
     if (!event->spontaneous())
         activateWindow();
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // Maximised or full screen all the same (a window manager's key binding,
+    // a taskbar), the window goes back to normal: it keeps its size anyway.
+    constexpr Qt::WindowStates larger = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() != QEvent::WindowStateChange || !(windowState() & larger))
+        return;
+    // Works around Qt's Wayland client (6.4 and 6.8): given the maximised
+    // state, it acknowledges it yet keeps the fixed size, and the next frame
+    // it draws breaks the protocol (Weston ends the program). Unmaximising
+    // then is too late: Weston sends no new state while the window has not
+    // yet drawn itself maximised. A new surface starts from the normal
+    // state, so the window is hidden and shown again before it draws. The
+    // maximise button of Qt's own title bar, there whatever the flags, leads
+    // here too.
+    const bool anew = QGuiApplication::platformName().startsWith(u"wayland");
+    if (anew)
+        hide();
+    setWindowState(windowState() & ~larger);
+    if (anew)
+        show();
 }
 
 void Form::closeEvent(QCloseEvent *event)

@@ -7,10 +7,11 @@
 
 class Surface;
 
-// A top-level window with a fixed client area. Controls are placed on its
-// surface at fixed positions in twips, and laid out again from them only when
-// the window's logical DPI changes (moved to another screen, or the desktop's
-// font DPI changed); nothing else moves them. Closing the window
+// A top-level window with a fixed client area, which it keeps: it offers no
+// maximise, and one asked for all the same leaves it as it was. Controls are
+// placed on its surface at fixed positions in twips, and laid out again from
+// them only when the window's logical DPI changes (moved to another screen, or
+// the desktop's font DPI changed); nothing else moves them. Closing the window
 // unloads it: it is deleted, and the program builds a fresh one the next
 // time it needs one.
 class Form : public QMainWindow
@@ -44,6 +45,8 @@ protected:
 
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -54,6 +57,7 @@ private:
     bool m_loaded = true;
     TwipSize m_clientSize;
     QSize m_dpi; // the logical DPI the controls are placed at
+    qreal m_ratio; // the pixel ratio the window last asked for its size at
     QList<std::pair<QWidget *, TwipRect>> m_placed;
     QMetaObject::Connection m_screenDpi;
 };

@@ -6,8 +6,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <utility>
-
 Surface::Surface(QWidget *parent)
     : QWidget(parent)
     , m_backColor(toColorValue(palette().color(QPalette::Window)))
@@ -33,58 +31,28 @@ void Surface::print(const QString &line)
                            QT_TRANSLATE_NOOP("RuntimeError",
                                              "drawing text needs a persistent drawing surface"));
 
-    ++m_lines;
-    draw({line});
-}
-
-void Surface::printAgain()
-{
-    if (m_drawing.isNull())
-        return;
-    m_drawing = QImage();
-    m_currentY = 0;
-    draw(std::exchange(m_printed, {}));
-    m_currentY = m_lines * QFontMetrics(font(), this).height();
-}
-
-// Draws lines one under the other from the print position on. A line below
-// the bottom edge is drawn nowhere, and not read out.
-void Surface::draw(const QStringList &lines)
-{
-    if (m_drawing.isNull()) {
-        const qreal ratio = devicePixelRatioF();
-        m_drawing = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        m_drawing.setDevicePixelRatio(ratio);
-        // Text takes the size the surface's DPI gives it, not the first screen's.
-        m_drawing.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
-        m_drawing.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
-        m_drawing.fill(Qt::transparent);
-    }
-
-    const QFontMetrics metrics(font(), this);
-    QPainter painter(&m_drawing);
-    painter.setFont(font());
-    painter.setPen(palette().color(foregroundRole()));
-    const qsizetype shown = m_printed.size();
-    for (const QString &line : lines) {
-        if (m_currentY < height()) {
-            painter.drawText(QPointF(0, m_currentY + metrics.ascent()), line);
-            m_printed.append(line);
-        }
-        m_currentY += metrics.height();
-    }
-    if (m_printed.size() > shown) {
+    // A line below the bottom edge is drawn nowhere, and not read out.
+    if (currentY() < height()) {
+        m_printed.append(line);
         setAccessibleDescription(m_printed.join(u'\n'));
         update();
     }
+    ++m_lines;
+}
+
+int Surface::lineHeight() const
+{
+    return QFontMetrics(font(), this).height();
 }
 
 void Surface::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), toQColor(m_backColor));
-    if (!m_drawing.isNull())
-        painter.drawImage(QPointF(0, 0), m_drawing);
+    painter.setPen(palette().color(foregroundRole()));
+    const QFontMetrics metrics(font(), this);
+    for (qsizetype i = 0; i < m_printed.size() && i * metrics.height() < height(); ++i)
+        painter.drawText(QPointF(0, i * metrics.height() + metrics.ascent()), m_printed[i]);
 }
 
 void Surface::mousePressEvent(QMouseEvent *event)

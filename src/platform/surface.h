@@ -3,7 +3,6 @@
 #include "clicksequenceguard.h"
 #include "colorvalue.h"
 
-#include <QImage>
 #include <QStringList>
 #include <QWidget>
 
@@ -23,13 +22,14 @@ public:
     // and paints it again whenever the window is uncovered.
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
 
-    // Where the next printed line starts, in pixels from the top edge.
-    int currentY() const { return m_currentY; }
+    // Where the next printed line starts, in pixels from the top edge: as
+    // far down as the lines printed so far, each as tall as the present DPI
+    // makes it.
+    int currentY() const { return m_lines * lineHeight(); }
+    // Prints a line at the print position. What is printed is kept as text
+    // and drawn whenever the surface paints, so that it is as sharp as any
+    // other text at the window's present DPI and pixel ratio.
     void print(const QString &line);
-    // Draws what was printed anew at the surface's new size and DPI: the
-    // lines shown, each as tall as the new DPI makes it, and the print
-    // position as far down as the lines printed so far.
-    void printAgain();
 
 Q_SIGNALS:
     void clicked();
@@ -41,14 +41,12 @@ protected:
 
 private:
     bool isBareBackground(const QPointF &position) const;
-    void draw(const QStringList &lines);
+    int lineHeight() const;
 
     ColorValue m_backColor;
     bool m_autoRedraw = false;
     bool m_pressedOnBackground = false;
     ClickSequenceGuard::Press m_press; // the last, where a click starts
-    int m_currentY = 0;
     int m_lines = 0; // printed, shown or not
-    QImage m_drawing;
-    QStringList m_printed; // the lines shown
+    QStringList m_printed; // the lines shown: each began above the bottom edge
 };
