@@ -234,6 +234,19 @@ if [[ $PLATFORM == x11 ]]; then # Wayland has no request to bring back a minimis
     wait_until "Help to bring a minimised About back" active About
 fi
 
+echo "maximise and full screen, from the title bar and the window manager: refused, the colours kept"
+for window in "$CAPTION" About; do
+    geometry "$window" && size="$W $H" && click_at $((X + 50)) $((Y - 10)) 1 2 # a double-click
+    if [[ $PLATFORM == x11 ]]; then
+        wmctrl -r "$window" -b add,maximized_vert,maximized_horz && wmctrl -r "$window" -b add,fullscreen
+        sleep 0.5 && ! xprop -id "$(window "$window")" _NET_WM_STATE | grep -q 'MAXIMIZED\|FULLSCREEN' || fail "$window maximised"
+    else # Qt's maximise button, then Weston's key bindings
+        click_at $((X + W - 37)) $((Y - 16)) && xdotool sleep 0.5 key --delay 500 super+shift+m super+shift+f
+    fi
+    wait_until "$window at its size" eval 'geometry "$window" && SAW="${W}x$H" && [[ "$W $H" == "$size" ]]'
+done
+locate_main && expect_colours 10,35,30 0,255,128
+
 echo "the main window closed comes back fresh as About becomes active; a closed About comes back fresh"
 click 100 95 && active_main
 close_window "$CAPTION"

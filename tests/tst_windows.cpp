@@ -337,6 +337,23 @@ private Q_SLOTS:
         QVERIFY(picked.isValid());
         QCOMPARE(picked != toQColor(m_form->backColor()), picks);
     }
+    void noMaximise()
+    {
+        // A window of fixed size offers no maximise; asked for all the same, as
+        // by a window manager's key binding, it stays as it was.
+        const std::pair<Form *, Qt::WindowState> requests[]
+                = {{m_form, Qt::WindowMaximized}, {&openAbout(), Qt::WindowFullScreen}};
+        for (const auto &[window, state] : requests) {
+            const Qt::WindowFlags flags = window->windowFlags();
+            QVERIFY(!(flags & (Qt::WindowMaximizeButtonHint | Qt::WindowFullscreenButtonHint))
+                    && flags & Qt::WindowMinimizeButtonHint && flags & Qt::WindowCloseButtonHint);
+            const QRect geometry = window->geometry();
+            window->setWindowState(state);
+            settle();
+            QVERIFY(window->windowState() == Qt::WindowNoState && window->isVisible());
+            QCOMPARE(window->geometry(), geometry);
+        }
+    }
     void aboutPrintsAtEachActivation()
     {
         About &about = openAbout();
