@@ -51,7 +51,7 @@ void Surface::paintEvent(QPaintEvent *event)
     painter.fillRect(event->rect(), toQColor(m_backColor));
     painter.setPen(palette().color(foregroundRole()));
     const QFontMetrics metrics(font(), this);
-    for (qsizetype i = 0; i < m_printed.size() && i * metrics.height() < height(); ++i)
+    for (qsizetype i = 0; i < m_printed.size(); ++i)
         painter.drawText(QPointF(0, i * metrics.height() + metrics.ascent()), m_printed[i]);
 }
 
