@@ -12,8 +12,7 @@
 
 Form::Form(TwipSize clientSize)
     : m_surface(new Surface(this))
-    , m_clientSize(clientSize)
-    , m_dpi(logicalDpiX(), logicalDpiY())
+    , m_controls(new TwipLayout(m_surface, clientSize))
     , m_ratio(devicePixelRatioF())
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -23,7 +22,6 @@ Form::Form(TwipSize clientSize)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     m_surface->setFont(defaultWindowFont());
-    m_surface->setFixedSize(clientPixels(*this, clientSize));
     setCentralWidget(m_surface);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     watchScreen();
@@ -31,8 +29,7 @@ Form::Form(TwipSize clientSize)
 
 void Form::place(QWidget &control, int left, int top, int width, int height)
 {
-    m_placed.append({&control, {left, top, width, height}});
-    ::place(control, m_placed.last().second);
+    m_controls->addWidget(control, {left, top, width, height});
 }
 
 ColorValue Form::backColor() const
@@ -59,11 +56,17 @@ bool Form::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate && WindowRegistry::current().becameActive(*this))
         Q_EMIT activated();
     // How Qt tells a window's widgets that it moved to another screen, whose
-    // DPI their fonts take, on every platform.
+    // DPI their fonts take, on every platform. The client area's size rounds
+    // differently at another pixel ratio, also at the same DPI, which no
+    // widget is told: its layout is asked again.
     if (event->type() == QEvent::ScreenChangeInternal) {
         watchScreen();
-        followDpi();
+        m_controls->invalidate();
     }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (event->type() == QEvent::DevicePixelRatioChange) // of the same screen
+        m_controls->invalidate();
+#endif
     return handled;
 }
 
@@ -79,17 +82,6 @@ void Form::watchScreen()
         for (QWidget *widget : std::as_const(widgets))
             QCoreApplication::sendEvent(widget, &change);
     });
-}
-
-void Form::followDpi()
-{
-    const QSize dpi(logicalDpiX(), logicalDpiY());
-    if (dpi == m_dpi)
-        return;
-    m_dpi = dpi;
-    m_surface->setFixedSize(clientPixels(*this, m_clientSize));
-    for (const auto &[control, rect] : std::as_const(m_placed))
-        ::place(*control, rect);
 }
 
 void Form::resizeEvent(QResizeEvent *event)

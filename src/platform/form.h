@@ -9,11 +9,11 @@ class Surface;
 
 // A top-level window with a fixed client area, which it keeps: it offers no
 // maximise, and one asked for all the same leaves it as it was. Controls are
-// placed on its surface at fixed positions in twips, and laid out again from
-// them only when the window's logical DPI changes (moved to another screen, or
-// the desktop's font DPI changed); nothing else moves them. Closing the window
-// unloads it: it is deleted, and the program builds a fresh one the next
-// time it needs one.
+// placed on its surface at fixed positions in twips, in pixels at the DPI and
+// pixel ratio of the screen the window is on, whenever these change (moved to
+// another screen, or the desktop's font DPI changed); nothing else moves them.
+// Closing the window unloads it: it is deleted, and the program builds a fresh
+// one the next time it needs one.
 class Form : public QMainWindow
 {
     Q_OBJECT
@@ -51,13 +51,10 @@ protected:
 
 private:
     void watchScreen();
-    void followDpi();
 
     Surface *m_surface;
+    TwipLayout *m_controls;
     bool m_loaded = true;
-    TwipSize m_clientSize;
-    QSize m_dpi; // the logical DPI the controls are placed at
     qreal m_ratio; // the pixel ratio the window last asked for its size at
-    QList<std::pair<QWidget *, TwipRect>> m_placed;
     QMetaObject::Connection m_screenDpi;
 };

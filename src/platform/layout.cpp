@@ -2,6 +2,7 @@
 
 #include <QScreen>
 #include <QWidget>
+#include <QWidgetItem>
 
 namespace {
 
@@ -24,19 +25,67 @@ int paintedWhole(int length, const QWidget &window)
 
 } // namespace
 
-QSize clientPixels(const QWidget &window, TwipSize size)
+TwipLayout::TwipLayout(QWidget *clientArea, TwipSize size)
+    : QLayout(clientArea)
+    , m_size(size)
 {
-    return {paintedWhole(pixels(size.width, window.logicalDpiX()), window),
-            paintedWhole(pixels(size.height, window.logicalDpiY()), window)};
+    setContentsMargins(0, 0, 0, 0);
+    setSizeConstraint(SetFixedSize);
 }
 
-void place(QWidget &control, const TwipRect &rect)
+TwipLayout::~TwipLayout()
 {
-    const int x = control.logicalDpiX();
-    const int y = control.logicalDpiY();
-    control.setGeometry(QRect(
-            QPoint(pixels(rect.left, x), pixels(rect.top, y)),
-            QPoint(pixels(rect.left + rect.width, x) - 1, pixels(rect.top + rect.height, y) - 1)));
+    for (const auto &[item, rect] : std::as_const(m_items))
+        delete item;
+}
+
+void TwipLayout::addWidget(QWidget &control, TwipRect rect)
+{
+    addChildWidget(&control);
+    m_items.append({new QWidgetItem(&control), rect});
+    invalidate();
+}
+
+QSize TwipLayout::sizeHint() const
+{
+    const QWidget &area = *parentWidget();
+    return {paintedWhole(pixels(m_size.width, area.logicalDpiX()), area),
+            paintedWhole(pixels(m_size.height, area.logicalDpiY()), area)};
+}
+
+void TwipLayout::setGeometry(const QRect &rect)
+{
+    QLayout::setGeometry(rect);
+    const int x = parentWidget()->logicalDpiX();
+    const int y = parentWidget()->logicalDpiY();
+    for (const auto &[item, twips] : std::as_const(m_items)) {
+        const QRect pixelRect(QPoint(pixels(twips.left, x), pixels(twips.top, y)),
+                              QPoint(pixels(twips.left + twips.width, x) - 1,
+                                     pixels(twips.top + twips.height, y) - 1));
+        // Exactly there, whatever size the control would rather have.
+        if (QWidget *control = item->widget())
+            control->setGeometry(pixelRect);
+        else
+            item->setGeometry(pixelRect);
+    }
+}
+
+// Controls come with their rectangles, through addWidget().
+void TwipLayout::addItem(QLayoutItem *item)
+{
+    m_items.append({item, TwipRect{}});
+}
+
+QLayoutItem *TwipLayout::itemAt(int index) const
+{
+    return m_items.value(index).first;
+}
+
+QLayoutItem *TwipLayout::takeAt(int index)
+{
+    if (index < 0 || index >= m_items.size())
+        return nullptr;
+    return m_items.takeAt(index).first;
 }
 
 QFont fontOf(const QString &face, qreal pointSize, QFont::Weight weight, QFont::StyleHint kind)

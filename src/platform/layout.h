@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QFont>
+#include <QLayout>
+#include <QList>
 #include <QSize>
 
-class QWidget;
+#include <utility>
 
 // Window layouts are given in twips, 1440 to the logical inch: 15 to a pixel
 // at 96 dots per inch. They become pixels at the logical DPI that the fonts
@@ -30,13 +32,31 @@ struct TwipRect
     int height;
 };
 
-// The pixels of a window's client area of that size.
-QSize clientPixels(const QWidget &window, TwipSize size);
+// A client area of a fixed size in twips, with controls at fixed rectangles
+// in twips on it. Qt asks a layout again whenever the area's screen, DPI or
+// fonts change, so the pixels always follow them. Each edge goes to its
+// nearest pixel, so controls that meet in twips meet on screen.
+class TwipLayout : public QLayout
+{
+public:
+    TwipLayout(QWidget *clientArea, TwipSize size);
+    ~TwipLayout() override;
 
-// Places a control at a fixed rectangle of its window's client area, at the
-// control's present DPI. Each edge goes to its nearest pixel, so controls
-// that meet in twips meet on screen.
-void place(QWidget &control, const TwipRect &rect);
+    void addWidget(QWidget &control, TwipRect rect);
+
+    QSize sizeHint() const override;
+    QSize minimumSize() const override { return sizeHint(); }
+    QSize maximumSize() const override { return sizeHint(); }
+    void setGeometry(const QRect &rect) override;
+    void addItem(QLayoutItem *item) override;
+    QLayoutItem *itemAt(int index) const override;
+    QLayoutItem *takeAt(int index) override;
+    int count() const override { return int(m_items.size()); }
+
+private:
+    TwipSize m_size;
+    QList<std::pair<QLayoutItem *, TwipRect>> m_items;
+};
 
 // A font by face, point size and weight. Where the face is not installed a
 // font of the given kind stands in, at the same size and weight; for the
