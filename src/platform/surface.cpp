@@ -51,8 +51,11 @@ void Surface::paintEvent(QPaintEvent *event)
     painter.fillRect(event->rect(), toQColor(m_backColor));
     painter.setPen(palette().color(foregroundRole()));
     const QFontMetrics metrics(font(), this);
-    for (qsizetype i = 0; i < m_printed.size(); ++i)
-        painter.drawText(QPointF(0, i * metrics.height() + metrics.ascent()), m_printed[i]);
+    int top = 0;
+    for (const QString &line : m_printed) {
+        painter.drawText(QPointF(0, top + metrics.ascent()), line);
+        top += metrics.height();
+    }
 }
 
 void Surface::mousePressEvent(QMouseEvent *event)
