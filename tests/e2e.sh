@@ -52,7 +52,7 @@ start_tinct() {
     # shellcheck disable=SC2086
     env -i --default-signal=INT $display QT_QPA_PLATFORM=$QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME=qt6ct \
         LC_ALL=C.UTF-8 HOME="$WORK/home" XDG_CONFIG_HOME="$WORK" XDG_RUNTIME_DIR="$WORK" \
-        WAYLAND_DEBUG=client TINCT_E2E_RUN=$$ PATH=/usr/bin:/bin \
+        WAYLAND_DEBUG=client TINCT_E2E_RUN=$$ PATH=/usr/bin:/bin ${SCALES:+QT_SCREEN_SCALE_FACTORS=$SCALES} \
         ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" \
         LSAN_OPTIONS="${LSAN_OPTIONS:-}" \
         "$TINCT" "$@" >"$WORK/tinct.out" 2>"$WORK/tinct.err" &
@@ -322,3 +322,13 @@ bus bus
 start_main
 wait_until "tinct on the session bus" on_bus bus
 quit 0 ''
+
+echo "monitors of two scales: each window moved to the one at twice the scale is whole there"
+xrandr --setmonitor LEFT 762/201x768/203+0+0 none && xrandr --setmonitor RIGHT 762/201x768/203+762+0 none
+SCALES='LEFT=1;RIGHT=2' start_main && xdotool mousemove 10 10 key alt+h
+for window in About "$CAPTION"; do
+    wait_until "$window" shown "$window" && geometry "$window" && size="$((2 * W)) $((2 * H))"
+    xdotool windowmove "$(window "$window")" 800 10
+    wait_until "$window whole at twice the scale" eval 'geometry "$window" && SAW="${W}x$H at $X" && [[ "$W $H" == "$size" ]]'
+done
+close_window "$CAPTION" && close_window About && end_tinct "closed" 0 ''
