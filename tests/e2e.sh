@@ -288,10 +288,14 @@ if [[ $PLATFORM == wayland ]]; then
         import -window root "$SHOT" && geometry "Select Color" && SAW="$(count "$X" "$Y" "$W" "$H" "$1") pixels of $1" &&
             (($(count "$X" "$Y" "$W" "$H" "$1") > 3000))
     }
-    open_dialog() { dialog 300 190 1 && geometry "Select Color" && xdotool mousemove $((X + 300)) $((Y + 100)); }
+    # open_dialog R,G,B: the dialog open, showing the window colour, the pointer off its left column.
+    open_dialog() {
+        dialog 300 190 1 && geometry "Select Color" && xdotool mousemove $((X + 300)) $((Y + 100))
+        wait_until "the dialog with $1" dialog_has "$1"
+    }
     # Whether the portal picks is asked as each dialog opens: none, then one, then none again.
-    start_main --print --color '#204080' && open_dialog
-    wait_until "a dialog with no button, no portal running" picker_shows 1 -
+    start_main --print --color '#204080' && open_dialog 32,64,128
+    picker_shows 1 - || fail "a button with no portal running: $SAW"
     xdotool key Escape && active_main
 
     # The frontend finds the backend by the desktop it is named for.
@@ -305,9 +309,9 @@ if [[ $PLATFORM == wayland ]]; then
     portal=$! && wait_until "the portal" owned org.freedesktop.portal.Desktop
     for app in wayland xwayland; do
         echo "a pick rounded, and a cancel and a failure that keep it and say so, on $app"
-        open_dialog && wait_until "the button" picker_shows 2 -
-        pick '0.1 0.2 0.3' && wait_until "the picked colour in the dialog" dialog_has 26,51,77
-        picker_shows 2 - || fail "a label after a pick: $SAW"
+        open_dialog 32,64,128 && wait_until "the button" picker_shows 2 -
+        pick '0.1 0.2 0.3' && wait_until "a colour picked" eval '! dialog_has 32,64,128'
+        dialog_has 26,51,77 && picker_shows 2 - || fail "not exactly the colour picked, or a label: $SAW"
         pick cancel && wait_until "a cancel said" picker_shows 2 +
         cancelled=$LABEL && pick error && wait_until "a failure said" picker_shows 2 "$cancelled"
         dialog_has 26,51,77 || fail "the colour went after a cancel and a failure: $SAW"
@@ -321,7 +325,7 @@ if [[ $PLATFORM == wayland ]]; then
         start_main --print --color '#204080'
     done
     kill "$portal" && wait_until "the portal to end" eval '! owned org.freedesktop.portal.Desktop'
-    open_dialog && wait_until "a dialog with no button, the portal gone" picker_shows 1 -
+    open_dialog 26,51,77 && picker_shows 1 - || fail "a button once the portal ended: $SAW"
     xdotool key Escape && active_main && quit 0 '#1a334d'
 fi
 
