@@ -282,8 +282,10 @@ if [[ $PLATFORM == wayland ]]; then
         SAW="$area colours under the basic colours, the label $LABEL" && ((area == $1 || (area > 1 && $1 > 1))) &&
             case $2 in -) [[ $LABEL == 1-* ]] ;; +) [[ $LABEL != 1-* ]] ;; *) [[ $LABEL != 1-* && $LABEL != "$2" ]] ;; esac
     }
-    # pick ANSWER: the backend answers so, the button clicked by its key.
-    pick() { echo "$1" >answer && xdotool key alt+p; }
+    # pick ANSWER: the backend answers so (the file it reads replaced whole),
+    # the button clicked by its key.
+    answer() { echo "$1" >answer.new && mv answer.new answer; }
+    pick() { answer "$1" && xdotool key alt+p; }
     dialog_has() { # dialog_has R,G,B: the colour there, in the large sample
         import -window root "$SHOT" && geometry "Select Color" && SAW="$(count "$X" "$Y" "$W" "$H" "$1") pixels of $1" &&
             (($(count "$X" "$Y" "$W" "$H" "$1") > 3000))
@@ -310,7 +312,10 @@ if [[ $PLATFORM == wayland ]]; then
     for app in wayland xwayland; do
         echo "a pick rounded, and a cancel and a failure that keep it and say so, on $app"
         open_dialog 32,64,128 && wait_until "the button" picker_shows 2 -
-        pick '0.1 0.2 0.3' && wait_until "a colour picked" eval '! dialog_has 32,64,128'
+        # While the portal is picking, the dialog answers.
+        pick wait && xdotool key alt+h ctrl+a type '#0a141e'
+        wait_until "the dialog to answer the keyboard while the portal picks" dialog_has 10,20,30
+        answer '0.1 0.2 0.3' && wait_until "a colour picked" eval '! dialog_has 10,20,30'
         dialog_has 26,51,77 && picker_shows 2 - || fail "not exactly the colour picked, or a label: $SAW"
         pick cancel && wait_until "a cancel said" picker_shows 2 +
         cancelled=$LABEL && pick error && wait_until "a failure said" picker_shows 2 "$cancelled"

@@ -1,12 +1,14 @@
 // A desktop's screenshot portal backend, standing in for one in e2e.sh: its
 // PickColor answers as the file named on the command line says at the time,
-// "R G B" (0 to 1) a colour, "cancel" a cancel, and anything else an error.
+// "R G B" (0 to 1) a colour, "cancel" a cancel, anything else an error, and
+// "wait" holds the answer until it says another.
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusObjectPath>
 #include <QFile>
+#include <QThread>
 
 class Screenshot : public QObject, protected QDBusContext
 {
@@ -16,16 +18,22 @@ class Screenshot : public QObject, protected QDBusContext
 
 public:
     uint version() const { return 2; }
+    static QStringList read()
+    {
+        QFile file(QCoreApplication::arguments().at(1));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).simplified().split(u' ');
+    }
 
 public Q_SLOTS:
     uint PickColor(const QDBusObjectPath &, const QString &, const QString &, const QVariantMap &,
                    QVariantMap &results)
     {
-        QFile file(QCoreApplication::arguments().at(1));
-        const QStringList answer = file.open(QIODevice::ReadOnly)
-                ? QString::fromUtf8(file.readAll()).split(u' ', Qt::SkipEmptyParts)
-                : QStringList();
-        if (answer.value(0).trimmed() == QLatin1String("cancel"))
+        QStringList answer = read();
+        for (; answer.value(0) == QLatin1String("wait"); answer = read())
+            QThread::msleep(20);
+        if (answer.value(0) == QLatin1String("cancel"))
             return 1;
         if (answer.size() != 3)
             sendErrorReply(QDBusError::Failed, QStringLiteral("the test says no"));
