@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The real tinct, used as a person would, with the mouse and keyboard and
 # read from screenshots, on Xvfb: under a window manager (x11), or in Weston
-# (wayland). Usage: e2e.sh x11|wayland PATH/TO/tinct; ./e2e.PLATFORM/ is kept on failure.
+# (wayland, where picking from the screen goes through the desktop portal, run
+# with a stand-in backend). Usage: e2e.sh x11|wayland PATH/TO/tinct
+# [PATH/TO/xdg-desktop-portal PATH/TO/portalbackend]; ./e2e.PLATFORM/ is kept on failure.
 set -euo pipefail
 
 PLATFORM=${1:?usage: $0 x11|wayland PATH/TO/tinct}
@@ -47,7 +49,7 @@ mkdir qt6ct home && printf '[Appearance]\ncustom_palette=true\ncolor_scheme_path
 # Only the environment the test makes, none of the caller's.
 start_tinct() {
     : >"$WORK/tinct.out"
-    local display=DISPLAY=$DISPLAY
+    local display=DISPLAY=${APP_DISPLAY:-$DISPLAY}
     [[ $PLATFORM == x11 ]] || display="$display WAYLAND_DISPLAY=$WAYLAND_DISPLAY"
     # shellcheck disable=SC2086
     env -i --default-signal=INT $display QT_QPA_PLATFORM=$QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME=qt6ct \
@@ -102,7 +104,7 @@ else
     printf '[shell]\npanel-position=none\nclose-animation=none\nstartup-animation=none
 [input-method]\npath=\n[output]\nname=screen0\nmode=500x400\n[output]\nname=screen1\nmode=1024x768\n' >weston.ini
     export XDG_RUNTIME_DIR=$WORK WAYLAND_DISPLAY=wayland-e2e QT_QPA_PLATFORM=wayland
-    weston --backend=x11-backend.so --use-pixman --debug --socket=wayland-e2e --config="$WORK/weston.ini" \
+    weston --backend=x11-backend.so --use-pixman --debug --xwayland --socket=wayland-e2e --config="$WORK/weston.ini" \
         --output-count=2 >weston.err 2>&1 & PIDS+=($!)
     wait_until "Weston" test -S wayland-e2e
     xdotool windowmove "$(xwininfo -root -tree | awk '/ - screen1"/ {print $1}')" 500 0
@@ -279,6 +281,79 @@ echo "SIGINT while a dialog is open: killed by it, nothing printed"
 dialog 300 190 1
 kill -INT "$APP"
 end_tinct SIGINT 130 ''
+
+if [[ $PLATFORM == wayland ]]; then
+    echo "picking through the desktop portal: with none, no button"
+    # A session bus that starts nothing itself, at $XDG_RUNTIME_DIR/bus.
+    printf '<busconfig><type>session</type><listen>unix:path=%s/bus</listen><policy context="default">
+<allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/></policy></busconfig>\n' \
+        "$WORK" >bus.conf
+    dbus-daemon --config-file=bus.conf --nofork --print-address=1 >bus.address 2>dbus.err & PIDS+=($!)
+    wait_until "the session bus" grep -qs . bus.address
+    owned() { dbus-send --bus="$(<bus.address)" --print-reply --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.ListNames | grep -q "\"$1\""; }
+    # picker_shows COLOURS [LABEL]: the dialog's column under its basic
+    # colours, where the button and then what it says come: 1 colour where
+    # nothing is, more where they are; and no label (-), one (+), or one other
+    # than LABEL, a signature it showed before.
+    picker_shows() {
+        import -window root "$SHOT" && geometry "Select Color" && local area &&
+            area=$(convert "$SHOT" -crop "222x86+$((X + 12))+$((Y + 182))" +repage -format %k info:) &&
+            LABEL=$(convert "$SHOT" -crop "222x50+$((X + 12))+$((Y + 218))" +repage -format %k-%# info:)
+        SAW="$area colours under the basic colours, the label $LABEL" && ((area == $1 || (area > 1 && $1 > 1))) &&
+            case $2 in -) [[ $LABEL == 1-* ]] ;; +) [[ $LABEL != 1-* ]] ;; *) [[ $LABEL != 1-* && $LABEL != "$2" ]] ;; esac
+    }
+    # pick ANSWER: the backend answers so (the file it reads replaced whole),
+    # the button clicked by its key.
+    answer() { echo "$1" >answer.new && mv answer.new answer; }
+    pick() { answer "$1" && xdotool key alt+p; }
+    dialog_has() { # dialog_has R,G,B: the colour there, in the large sample
+        import -window root "$SHOT" && geometry "Select Color" && SAW="$(count "$X" "$Y" "$W" "$H" "$1") pixels of $1" &&
+            (($(count "$X" "$Y" "$W" "$H" "$1") > 3000))
+    }
+    # open_dialog R,G,B: the dialog open, showing the window colour, the pointer off its left column.
+    open_dialog() {
+        dialog 300 190 1 && geometry "Select Color" && xdotool mousemove $((X + 300)) $((Y + 100))
+        wait_until "the dialog with $1" dialog_has "$1"
+    }
+    # Whether the portal picks is asked as each dialog opens: none, then one, then none again.
+    start_main --print --color '#204080' && open_dialog 32,64,128
+    picker_shows 1 - || fail "a button with no portal running: $SAW"
+    xdotool key Escape && active_main
+
+    # The frontend finds the backend by the desktop it is named for.
+    mkdir portals xdg-desktop-portal && printf '[preferred]\ndefault=tinct-e2e\n' >xdg-desktop-portal/portals.conf
+    printf '[portal]\nDBusName=org.freedesktop.impl.portal.desktop.tinct_e2e\nInterfaces=org.freedesktop.impl.portal.Screenshot;org.freedesktop.impl.portal.Access\nUseIn=tinct-e2e\n' \
+        >portals/tinct-e2e.portal
+    env -i DBUS_SESSION_BUS_ADDRESS="$(<bus.address)" "$4" "$WORK/answer" 2>backend.err & PIDS+=($!)
+    wait_until "the portal backend" owned org.freedesktop.impl.portal.desktop.tinct_e2e
+    env -i DBUS_SESSION_BUS_ADDRESS="$(<bus.address)" XDG_RUNTIME_DIR="$WORK" HOME="$WORK/portal" XDG_CONFIG_HOME="$WORK" \
+        XDG_DESKTOP_PORTAL_DIR="$WORK/portals" XDG_CURRENT_DESKTOP=tinct-e2e PATH=/usr/bin:/bin "$3" 2>portal.err & PIDS+=($!)
+    portal=$! && wait_until "the portal" owned org.freedesktop.portal.Desktop
+    for app in wayland xwayland; do
+        echo "a pick rounded, and a cancel and a failure that keep it and say so, on $app"
+        open_dialog 32,64,128 && wait_until "the button" picker_shows 2 -
+        # While the portal is picking, the dialog answers.
+        pick wait && xdotool key alt+h ctrl+a type '#0a141e'
+        wait_until "the dialog to answer the keyboard while the portal picks" dialog_has 10,20,30
+        answer '0.1 0.2 0.3' && wait_until "a colour picked" eval '! dialog_has 10,20,30'
+        dialog_has 26,51,77 && picker_shows 2 - || fail "not exactly the colour picked, or a label: $SAW"
+        pick cancel && wait_until "a cancel said" picker_shows 2 +
+        cancelled=$LABEL && pick error && wait_until "a failure said" picker_shows 2 "$cancelled"
+        dialog_has 26,51,77 || fail "the colour went after a cancel and a failure: $SAW"
+        xdotool key Return && active_main && expect_colours 26,51,77 229,204,178
+        [[ $app == xwayland ]] && break
+        quit 0 '#1a334d'
+        # XWayland: X windows, in Weston's scene graph without the app id, the active one named by X.
+        APP_DISPLAY=$(sed -n 's/.*xserver listening on display //p' weston.err) QT_QPA_PLATFORM=xcb
+        shown() { scene | grep -qF "top-level window '$1'"; }
+        active_title() { DISPLAY=$APP_DISPLAY xdotool getactivewindow getwindowname 2>/dev/null; }
+        start_main --print --color '#204080'
+    done
+    kill "$portal" && wait_until "the portal to end" eval '! owned org.freedesktop.portal.Desktop'
+    open_dialog 26,51,77 && picker_shows 1 - || fail "a button once the portal ended: $SAW"
+    xdotool key Escape && active_main && quit 0 '#1a334d'
+fi
 
 [[ $PLATFORM == x11 ]] || exit 0
 

@@ -82,6 +82,17 @@ Fungují i vlastní přepínače Qt, například -platform, -display a -style.</
     </message>
 </context>
 <context>
+    <name>CommonDialog</name>
+    <message>
+        <source>Picking canceled.</source>
+        <translation>Výběr zrušen.</translation>
+    </message>
+    <message>
+        <source>Could not pick a color from the screen.</source>
+        <translation>Barvu z obrazovky se nepodařilo vybrat.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Run-time error &apos;%1&apos;:

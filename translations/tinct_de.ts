@@ -82,6 +82,17 @@ Auch die Qt-eigenen Optionen wie -platform, -display und -style werden unterstü
     </message>
 </context>
 <context>
+    <name>CommonDialog</name>
+    <message>
+        <source>Picking canceled.</source>
+        <translation>Auswahl abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Could not pick a color from the screen.</source>
+        <translation>Die Farbe konnte nicht vom Bildschirm übernommen werden.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Run-time error &apos;%1&apos;:

@@ -82,6 +82,17 @@ También funcionan las opciones propias de Qt, como -platform, -display y -style
     </message>
 </context>
 <context>
+    <name>CommonDialog</name>
+    <message>
+        <source>Picking canceled.</source>
+        <translation>Selección cancelada.</translation>
+    </message>
+    <message>
+        <source>Could not pick a color from the screen.</source>
+        <translation>No se pudo tomar un color de la pantalla.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Run-time error &apos;%1&apos;:

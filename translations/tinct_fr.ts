@@ -82,6 +82,17 @@ Les options propres à Qt, comme -platform, -display et -style, fonctionnent aus
     </message>
 </context>
 <context>
+    <name>CommonDialog</name>
+    <message>
+        <source>Picking canceled.</source>
+        <translation>Sélection annulée.</translation>
+    </message>
+    <message>
+        <source>Could not pick a color from the screen.</source>
+        <translation>Impossible de prélever une couleur à l&apos;écran.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Run-time error &apos;%1&apos;:

@@ -82,6 +82,17 @@ Funzionano anche le opzioni proprie di Qt, come -platform, -display e -style.</t
     </message>
 </context>
 <context>
+    <name>CommonDialog</name>
+    <message>
+        <source>Picking canceled.</source>
+        <translation>Selezione annullata.</translation>
+    </message>
+    <message>
+        <source>Could not pick a color from the screen.</source>
+        <translation>Impossibile prelevare un colore dallo schermo.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Run-time error &apos;%1&apos;:

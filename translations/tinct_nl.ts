@@ -82,6 +82,17 @@ De eigen opties van Qt, zoals -platform, -display en -style, werken ook.</transl
     </message>
 </context>
 <context>
+    <name>CommonDialog</name>
+    <message>
+        <source>Picking canceled.</source>
+        <translation>Kiezen geannuleerd.</translation>
+    </message>
+    <message>
+        <source>Could not pick a color from the screen.</source>
+        <translation>Kon geen kleur van het scherm kiezen.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Run-time error &apos;%1&apos;:

@@ -82,6 +82,17 @@ Działają też własne opcje Qt, takie jak -platform, -display i -style.</trans
     </message>
 </context>
 <context>
+    <name>CommonDialog</name>
+    <message>
+        <source>Picking canceled.</source>
+        <translation>Wybieranie anulowane.</translation>
+    </message>
+    <message>
+        <source>Could not pick a color from the screen.</source>
+        <translation>Nie udało się pobrać koloru z ekranu.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Run-time error &apos;%1&apos;:

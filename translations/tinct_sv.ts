@@ -82,6 +82,17 @@ Qt:s egna flaggor, som -platform, -display och -style, fungerar också.</transla
     </message>
 </context>
 <context>
+    <name>CommonDialog</name>
+    <message>
+        <source>Picking canceled.</source>
+        <translation>Plockningen avbröts.</translation>
+    </message>
+    <message>
+        <source>Could not pick a color from the screen.</source>
+        <translation>Kunde inte plocka en färg från skärmen.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Run-time error &apos;%1&apos;:
