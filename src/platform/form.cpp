@@ -62,10 +62,13 @@ bool Form::event(QEvent *event)
     if (event->type() == QEvent::ScreenChangeInternal) {
         watchScreen();
         m_controls->invalidate();
+        keepSize();
     }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
-    if (event->type() == QEvent::DevicePixelRatioChange) // of the same screen
+    if (event->type() == QEvent::DevicePixelRatioChange) { // of the same screen
         m_controls->invalidate();
+        keepSize();
+    }
 #endif
     return handled;
 }
@@ -87,13 +90,19 @@ void Form::watchScreen()
 void Form::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    keepSize();
+}
+
+void Form::keepSize()
+{
     // Moved to a screen of another pixel ratio, the window keeps the device
     // pixels it had, and with them a size it cannot show whole in: it asks
     // for its own again, in the new ratio's pixels, and with it for the size
     // limits at that ratio. Qt does not, on X11 with a scale factor for each
-    // screen (seen with 6.4 and 6.8).
+    // screen (seen with 6.4, 6.8 and 6.11). Qt tells of the new screen before
+    // the new size (6.4, 6.8) or after it (6.11): whichever comes last asks.
     const qreal ratio = devicePixelRatioF();
-    if (ratio != m_ratio) {
+    if (ratio != m_ratio && size() != minimumSize()) {
         m_ratio = ratio;
         resize(minimumSize());
     }

@@ -51,10 +51,11 @@ protected:
 
 private:
     void watchScreen();
+    void keepSize();
 
     Surface *m_surface;
     TwipLayout *m_controls;
     bool m_loaded = true;
-    qreal m_ratio; // the pixel ratio the window last asked for its size at
+    qreal m_ratio; // the pixel ratio the window last asked for its size at, or was made at
     QMetaObject::Connection m_screenDpi;
 };
