@@ -125,18 +125,20 @@ void Form::changeEvent(QEvent *event)
     constexpr Qt::WindowStates larger = Qt::WindowMaximized | Qt::WindowFullScreen;
     if (event->type() != QEvent::WindowStateChange || !(windowState() & larger))
         return;
-    // Works around Qt's Wayland client (6.4 and 6.8): given the maximised
-    // state, it acknowledges it yet keeps the fixed size, and the next frame
-    // it draws breaks the protocol (Weston ends the program). Unmaximising
-    // then is too late: Weston sends no new state while the window has not
-    // yet drawn itself maximised. A new surface starts from the normal
-    // state, so the window is hidden and shown again before it draws. The
-    // maximise button of Qt's own title bar, there whatever the flags, leads
-    // here too.
+    // Works around Qt's Wayland client. Given the maximised state, 6.4 and
+    // 6.8 acknowledge it yet keep the fixed size, and the next frame they
+    // draw breaks the protocol (Weston ends the program); unmaximising then
+    // is too late, as Weston sends no new state while the window has not yet
+    // drawn itself maximised. A new surface starts from the normal state, so
+    // the window is hidden and shown again before it draws. 6.11 takes the
+    // maximised size instead, fixed or not, and keeps it for the new
+    // surface: the window asks for its own again. The maximise button of
+    // Qt's own title bar, there whatever the flags, leads here too.
     const bool anew = QGuiApplication::platformName().startsWith(u"wayland");
     if (anew)
         hide();
     setWindowState(windowState() & ~larger);
+    resize(minimumSize());
     if (anew)
         show();
 }
