@@ -296,10 +296,12 @@ if [[ $PLATFORM == wayland ]]; then
     # colours, where the button and then what it says come: 1 colour where
     # nothing is, more where they are; and no label (-), one (+), or one other
     # than LABEL, a signature it showed before.
-    picker_shows() {
-        import -window root "$SHOT" && geometry "Select Color" && local area &&
-            area=$(convert "$SHOT" -crop "222x86+$((X + 12))+$((Y + 182))" +repage -format %k info:) &&
-            LABEL=$(convert "$SHOT" -crop "222x50+$((X + 12))+$((Y + 218))" +repage -format %k-%# info:)
+    picker_shows() { # from the bottom of their last row, with magenta, wherever the fonts put it
+        import -window root "$SHOT" && geometry "Select Color" && local area bottom &&
+            bottom=$(convert "$SHOT" -crop "222x$H+$((X + 12))+$Y" +repage -fill black +opaque magenta \
+                -scale "1x$H!" -depth 8 txt:- | awk -F'[,:]' 'NR > 1 && !/#000000/ {last = $2} END {print last}') &&
+            area=$(convert "$SHOT" -crop "222x86+$((X + 12))+$((Y + bottom + 6))" +repage -format %k info:) &&
+            LABEL=$(convert "$SHOT" -crop "222x50+$((X + 12))+$((Y + bottom + 42))" +repage -format %k-%# info:)
         SAW="$area colours under the basic colours, the label $LABEL" && ((area == $1 || (area > 1 && $1 > 1))) &&
             case $2 in -) [[ $LABEL == 1-* ]] ;; +) [[ $LABEL != 1-* ]] ;; *) [[ $LABEL != 1-* && $LABEL != "$2" ]] ;; esac
     }
@@ -307,9 +309,9 @@ if [[ $PLATFORM == wayland ]]; then
     # the button clicked by its key.
     answer() { echo "$1" >answer.new && mv answer.new answer; }
     pick() { answer "$1" && xdotool key alt+p; }
-    dialog_has() { # dialog_has R,G,B: the colour there, in the large sample
+    dialog_has() { # dialog_has R,G,B: the colour there, in the large sample, even cut by a small output
         import -window root "$SHOT" && geometry "Select Color" && SAW="$(count "$X" "$Y" "$W" "$H" "$1") pixels of $1" &&
-            (($(count "$X" "$Y" "$W" "$H" "$1") > 3000))
+            (($(count "$X" "$Y" "$W" "$H" "$1") > 1000))
     }
     # open_dialog R,G,B: the dialog open, showing the window colour, the pointer off its left column.
     open_dialog() {
