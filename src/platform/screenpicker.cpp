@@ -135,5 +135,5 @@ QColor ScreenPicker::colorOf(const QVariant &answer)
     if (!std::all_of(channels.cbegin(), channels.cend(), [](double c) { return c >= 0 && c <= 1; }))
         return {};
     // Rounded, as 8-bit values reported as fractions of 255 come back exact.
-    return QColor(qRound(channels[0] * 255), qRound(channels[1] * 255), qRound(channels[2] * 255));
+    return {qRound(channels[0] * 255), qRound(channels[1] * 255), qRound(channels[2] * 255)};
 }

@@ -40,7 +40,7 @@ Q_SIGNALS:
 private Q_SLOTS:
     void answered(uint response, const QVariantMap &results);
 
-private:
+private: // NOLINT(readability-redundant-access-specifiers): Q_SLOTS is above
     void listen(const QString &request);
     void stopListening();
     void called(QDBusPendingCallWatcher *call);
