@@ -59,17 +59,16 @@ bool Form::event(QEvent *event)
     // DPI their fonts take, on every platform. The client area's size rounds
     // differently at another pixel ratio, also at the same DPI, which no
     // widget is told: its layout is asked again.
-    if (event->type() == QEvent::ScreenChangeInternal) {
-        watchScreen();
-        m_controls->invalidate();
-        keepSize();
-    }
+    bool newPixels = event->type() == QEvent::ScreenChangeInternal;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
-    if (event->type() == QEvent::DevicePixelRatioChange) { // of the same screen
+    newPixels = newPixels || event->type() == QEvent::DevicePixelRatioChange; // same screen
+#endif
+    if (event->type() == QEvent::ScreenChangeInternal)
+        watchScreen();
+    if (newPixels) {
         m_controls->invalidate();
         keepSize();
     }
-#endif
     return handled;
 }
 
